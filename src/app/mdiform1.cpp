@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 Ombrano developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mdiform1.h"
+
+#include "failure.h"
+#include "frmbrowser.h"
+#include "leaving.h"
+#include "product.h"
+#include "services.h"
+#include "shell.h"
+#include "twips.h"
+#include "webbrowser.h"
+#include "windowregistry.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// A caption's "&" is a plain character here, not a mnemonic mark.
+QString plain(const QString &caption)
+{
+    return QString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+struct ToolWindow {
+    const char *item;
+    const char *window;
+};
+
+// The menu items that only show their window.
+constexpr ToolWindow toolWindows[] = {
+    {"about", "Form1"},      {"day", "diaehora"},          {"notes", "Form4"},         {"cookies", "Frmcookies"},
+    {"bloq", "Form8"},       {"encrypt", "Form9"},         {"antivirus", "Form7"},     {"checkupdates", "frmupdate"},
+    {"configfields", "ConfigForms"}, {"optionbrow", "optionhomepage"}, {"player", "Form2"},
+};
+
+} // namespace
+
+MDIForm1::MDIForm1(Services &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Ombrano Explorer"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("web-browser"), style()->standardIcon(QStyle::SP_DesktopIcon)));
+    m_area->setObjectName(QStringLiteral("clientArea"));
+    m_area->setBackground(Qt::white);
+    // A maximised browser window must not maximise every tool window shown
+    // after it.
+    m_area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_area->viewport()->installEventFilter(this);
+    setCentralWidget(m_area);
+    resize(twips::size(7755, 5040));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    services.windows.setFrameArea(m_area);
+    createMenus();
+    connectMenus();
+}
+
+QMenu *MDIForm1::addMenu(QMenu *parent, const char *name, const QString &caption)
+{
+    QMenu *menu = parent ? parent->addMenu(plain(caption)) : menuBar()->addMenu(plain(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    m_menus.insert(menu->objectName(), menu);
+    m_items.insert(menu->objectName(), menu->menuAction());
+    return menu;
+}
+
+QAction *MDIForm1::addItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(plain(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    m_items.insert(action->objectName(), action);
+    return action;
+}
+
+void MDIForm1::createMenus()
+{
+    QMenu *file = addMenu(nullptr, "file", QStringLiteral("Ficheiro"));
+    addItem(file, "newww", QStringLiteral("Nova"));
+    addItem(file, "open2", QStringLiteral("Abrir"));
+    addItem(file, "seeesad", QStringLiteral("-"));
+    addItem(file, "setup", QStringLiteral("Page Setup"));
+    addItem(file, "savep", QStringLiteral("Guardar Página"));
+    addItem(file, "saveas", QStringLiteral("Guardar Página Como..."));
+    addItem(file, "print", QStringLiteral("Imprimir página"));
+    addItem(file, "source", QStringLiteral("Ver código fonte"));
+    addItem(file, "sep", QStringLiteral("-"));
+    addItem(file, "props", QStringLiteral("Propriedades"));
+    addItem(file, "exit", QStringLiteral("Sair"));
+
+    QMenu *edit = addMenu(nullptr, "edit", QStringLiteral("Editar"));
+    addItem(edit, "cut", QStringLiteral("Cortar"));
+    addItem(edit, "copy", QStringLiteral("Copiar"));
+    addItem(edit, "colar", QStringLiteral("Colar"));
+    addItem(edit, "anosep", QStringLiteral("-"));
+    addItem(edit, "selectall", QStringLiteral("Seleccionar Tudo"));
+
+    QMenu *see = addMenu(nullptr, "seeWhat", QStringLiteral("Ver"));
+    addItem(see, "seenotes", QStringLiteral("Notas"));
+    addItem(see, "seetonalisbar", QStringLiteral("Barra Tonalis"));
+    addItem(see, "navenine", QStringLiteral("Navegação a 90%"));
+
+    QMenu *favourites = addMenu(nullptr, "favoritos", QStringLiteral("Favoritos"));
+    addItem(favourites, "addd", QStringLiteral("Adicionar"));
+    addItem(favourites, "seeee", QStringLiteral("-"));
+    for (int i = 0; i <= 30; ++i) {
+        const QString caption = i == 0 ? QStringLiteral("URLHistory") : QStringLiteral("URLHistory%1").arg(i);
+        const QByteArray name = QStringLiteral("mnuURLHistory(%1)").arg(i).toLatin1();
+        QAction *history = addItem(favourites, name.constData(), caption);
+        history->setVisible(false);
+        mnuURLHistory.append(history);
+    }
+
+    QMenu *tools = addMenu(nullptr, "tools", QStringLiteral("Ferramentas"));
+    addItem(tools, "player", QStringLiteral("Tonalis"));
+    addItem(tools, "notes", QStringLiteral("Tomar Notas"));
+    addItem(tools, "cookies", QStringLiteral("Eliminar Cookies"));
+    addItem(tools, "bloq", QStringLiteral("Bloquear Pop-Ups"));
+    addItem(tools, "encrypt", QStringLiteral("Guardar Passwords"));
+    QMenu *links = addMenu(tools, "links", QStringLiteral("Programas de Segurança"));
+    addItem(links, "antivirus", QStringLiteral("Anti-Virus"));
+    addItem(links, "hiijackthis", QStringLiteral("HiijackThis"));
+    addItem(links, "adaware", QStringLiteral("Ad-Aware 6"));
+    addItem(links, "spybot", QStringLiteral("SpyBot Search & Destroy"));
+    addItem(tools, "seee", QStringLiteral("-"));
+    addItem(tools, "optionbrow", QStringLiteral("Opção de Homepage"));
+
+    QMenu *form = addMenu(nullptr, "formulario", QStringLiteral("Formulário"));
+    addItem(form, "fieldprench", QStringLiteral("Preencher"));
+    addItem(form, "fgfg", QStringLiteral("-"));
+    addItem(form, "configfields", QStringLiteral("Configurar"));
+
+    QMenu *help = addMenu(nullptr, "help", QStringLiteral("Ajuda"));
+    addItem(help, "day", QStringLiteral("Dia e Hora"));
+    addItem(help, "sit", QStringLiteral("Visitar Site"));
+    addItem(help, "helpofombrano", QStringLiteral("Ajuda do Ombrano"));
+    addItem(help, "checkupdates", QStringLiteral("Verificar Updates"));
+    addItem(help, "about", QStringLiteral("Acerca do Ombrano"));
+}
+
+void MDIForm1::onItem(const char *name, const std::function<void()> &action)
+{
+    connect(item(QString::fromLatin1(name)), &QAction::triggered, this, [action] { tryStep(action); });
+}
+
+void MDIForm1::connectMenus()
+{
+    onItem("newww", [this] { newBrowserWindow(); });
+    onItem("exit", [this] { leaveProgram(m_services); });
+    onItem("sit", [this] { showWelcomePage(); });
+    onItem("helpofombrano", [this] { openHelp(); });
+    for (const ToolWindow &tool : toolWindows) {
+        const QString window = QString::fromLatin1(tool.window);
+        onItem(tool.item, [this, window] { m_services.windows.show(window); });
+    }
+}
+
+void MDIForm1::load()
+{
+    resumeNext({
+        [this] { m_services.windows.show(QStringLiteral("frmBrowser")); },
+    });
+    showMaximized();
+}
+
+void MDIForm1::newBrowserWindow()
+{
+    m_services.windows.createInstance(QStringLiteral("frmBrowser"));
+}
+
+void MDIForm1::showWelcomePage()
+{
+    auto *browser = m_services.windows.get<frmBrowser>(QStringLiteral("frmBrowser"));
+    if (browser)
+        browser->brwWebBrowser->Navigate(m_services.sysFile(product::welcomePage()));
+}
+
+void MDIForm1::openHelp()
+{
+    m_services.shell.open(m_services.sysFile(QStringLiteral("Ajuda do Ombrano.chm")));
+}
+
+bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            tryStep([this] { newBrowserWindow(); });
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+            const QPoint where = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+            if (QMenu *popUp = m_services.windows.menu(QStringLiteral("Meneu"), QStringLiteral("menu")))
+                popUp->popup(where);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::closeEvent(QCloseEvent *event)
+{
+    // Each child window runs its own closing handler first.
+    m_area->closeAllSubWindows();
+    event->accept();
+}

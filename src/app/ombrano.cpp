@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Ombrano developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ombrano.h"
+
+#include "frmbrowser.h"
+#include "mdiform1.h"
+#include "meneu.h"
+#include "services.h"
+#include "windowregistry.h"
+
+void defineWindows(Services &services)
+{
+    using Placement = WindowRegistry::Placement;
+    WindowRegistry &windows = services.windows;
+    windows.define(QStringLiteral("MDIForm1"), Placement::TopLevel, [&services] { return new MDIForm1(services); });
+    windows.define(QStringLiteral("Meneu"), Placement::Hidden, [&services] { return new Meneu(services); });
+    windows.define(QStringLiteral("frmBrowser"), Placement::FrameChild,
+                   [&services] { return new frmBrowser(services); });
+}
+
+MDIForm1 *startOmbrano(Services &services)
+{
+    defineWindows(services);
+    return services.windows.get<MDIForm1>(QStringLiteral("MDIForm1"));
+}

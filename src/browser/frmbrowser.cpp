@@ -1,0 +1,406 @@
+// SPDX-FileCopyrightText: 2026 Ombrano developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmbrowser.h"
+
+#include "failure.h"
+#include "imagebutton.h"
+#include "product.h"
+#include "program.h"
+#include "services.h"
+#include "settingsstore.h"
+#include "twips.h"
+#include "webbrowser.h"
+#include "windowregistry.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString homeApplication = QStringLiteral("Zevadori Reduzud");
+const QString homeSection = QStringLiteral("HomePage0");
+const QString homeKey = QStringLiteral("Home Page");
+
+template<class T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+bool isEnterKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+QStringList frmBrowser::presetAddresses()
+{
+    return {
+        QStringLiteral("http://www.google.pt/"),   QStringLiteral("http://www.hotmail.com/"),
+        QStringLiteral("http://www.sapo.pt/"),     product::site() + QLatin1Char('/'),
+        QStringLiteral("http://www.publico.pt/"),  QStringLiteral("http://www.dn.pt/"),
+        QStringLiteral("http://www.rtp.pt/"),      QStringLiteral("http://www.expresso.pt/"),
+        QStringLiteral("http://www.record.pt/"),   QStringLiteral("http://www.abola.pt/"),
+        QStringLiteral("http://www.wikipedia.org/"),
+    };
+}
+
+QString frmBrowser::quickSearchAddress(const QString &text)
+{
+    // The text goes in exactly as typed: nothing of it is escaped.
+    return QStringLiteral("http://") + product::searchHost()
+        + QStringLiteral("/search?hl=en&ie=UTF-8&oe=UTF-8&q=") + text;
+}
+
+frmBrowser::frmBrowser(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    setWindowTitle(QStringLiteral("Ombrano Explorer"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    resize(twips::size(10020, 5130));
+    createControls();
+    createImages();
+    connectImages();
+    connectBrowser();
+}
+
+frmBrowser::~frmBrowser() = default;
+
+void frmBrowser::createControls()
+{
+    Timprogbar = named(new QTimer(this), "Timprogbar");
+    Timprogbar->setInterval(1000);
+    txtval = named(new QLineEdit(this), "txtval");
+    txtval->setGeometry(twips::rect(120, 1320, 150, 285));
+    txtval->setFrame(false);
+    txtval->hide();
+    txtmax = named(new QLineEdit(this), "txtmax");
+    txtmax->setGeometry(twips::rect(120, 1320, 975, 285));
+    txtmax->setFrame(false);
+    txtmax->hide();
+    ProgressBar1 = named(new QProgressBar(this), "ProgressBar1");
+    ProgressBar1->setGeometry(twips::rect(7200, 4920, 1335, 255));
+    ProgressBar1->setTextVisible(false);
+    Txtgoogle = named(new QLineEdit(this), "Txtgoogle");
+    Txtgoogle->setGeometry(twips::rect(7320, 360, 2055, 285));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    Txtgoogle->setFont(tahoma);
+    Txtgoogle->installEventFilter(this);
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(60);
+
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(twips::rect(0, 4875, 10020, 255));
+    for (const int width : {7080, 1440, 1440}) {
+        auto *panel = new QLabel(StatusBar1);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(statusPanels.size() + 1));
+        panel->setMinimumWidth(twips::toPixels(1440));
+        panel->setFixedWidth(twips::toPixels(width));
+        StatusBar1->addWidget(panel);
+        statusPanels.append(panel);
+    }
+
+    cboAddress = named(new QComboBox(this), "cboAddress");
+    cboAddress->setEditable(true);
+    // The box keeps exactly what the window puts in its list: no entries of
+    // its own on Enter and no completion of typed text.
+    cboAddress->setInsertPolicy(QComboBox::NoInsert);
+    cboAddress->setCompleter(nullptr);
+    cboAddress->setMaxVisibleItems(20);
+    cboAddress->setGeometry(twips::rect(0, 840, 11835, 315));
+    cboAddress->addItems(presetAddresses());
+    cboAddress->setEditText(QStringLiteral("about:blank"));
+    // The box would otherwise turn Enter or leaving it into a selection of a
+    // matching entry, and so into a second navigation.
+    disconnect(cboAddress->lineEdit(), &QLineEdit::returnPressed, cboAddress, nullptr);
+    disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
+    cboAddress->lineEdit()->installEventFilter(this);
+
+    brwWebBrowser = m_services.browsers.create(this);
+    brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    brwWebBrowser->setHostWindow(this);
+    brwWebBrowser->setGeometry(twips::rect(0, 1200, 11880, 7095));
+
+    timTimer = named(new QTimer(this), "timTimer");
+    timTimer->setInterval(5);
+
+    Label1 = named(new QLabel(QStringLiteral("Pesquisa rápida:"), this), "Label1");
+    Label1->setGeometry(twips::rect(7320, 120, 1575, 255));
+    lblAddress = named(new QLabel(QStringLiteral("&Endereço:"), this), "lblAddress");
+    lblAddress->setGeometry(twips::rect(0, 600, 3075, 255));
+    lblAddress->setBuddy(cboAddress);
+}
+
+void frmBrowser::createImages()
+{
+    struct Spec {
+        ImageButton *&image;
+        const char *name;
+        const char *toolTip;
+        const char *themeIcon;
+        QStyle::StandardPixmap fallback;
+        QRect place;
+    };
+    const Spec specs[] = {
+        {Image10, "Image10", "Fechar Tudo!", "application-exit", QStyle::SP_DialogCloseButton,
+         twips::rect(6600, 120, 480, 480)},
+        {Image9, "Image9", "Bloquear Pop-Ups", "security-high", QStyle::SP_MessageBoxWarning,
+         twips::rect(5880, 120, 480, 480)},
+        {Image8, "Image8", "Tonalis", "audio-x-generic", QStyle::SP_MediaPlay, twips::rect(5160, 120, 480, 480)},
+        {Image7, "Image7", "Favoritos", "bookmark-new", QStyle::SP_DirLinkIcon, twips::rect(4440, 120, 480, 480)},
+        {Image6, "Image6", "Parar", "process-stop", QStyle::SP_BrowserStop, twips::rect(1560, 120, 480, 480)},
+        {Image5, "Image5", "Procurar", "edit-find", QStyle::SP_FileDialogContentsView,
+         twips::rect(3720, 120, 480, 480)},
+        {Image4, "Image4", "Homepage", "go-home", QStyle::SP_DirHomeIcon, twips::rect(3000, 120, 480, 480)},
+        {Image3, "Image3", "Refrescar", "view-refresh", QStyle::SP_BrowserReload, twips::rect(2280, 120, 480, 480)},
+        {Image2, "Image2", "Seguinte", "go-next", QStyle::SP_ArrowForward, twips::rect(840, 120, 495, 495)},
+        {Image1, "Image1", "Anterior", "go-previous", QStyle::SP_ArrowBack, twips::rect(120, 120, 480, 480)},
+    };
+    for (const Spec &spec : specs) {
+        spec.image = new ImageButton(QString::fromUtf8(spec.toolTip), QString::fromLatin1(spec.themeIcon),
+                                     spec.fallback, this);
+        spec.image->setObjectName(QString::fromLatin1(spec.name));
+        spec.image->setGeometry(spec.place);
+    }
+}
+
+void frmBrowser::navigateCommand(void (WebBrowser::*command)())
+{
+    timTimer->start();
+    tryStep([&] { (brwWebBrowser->*command)(); });
+}
+
+void frmBrowser::connectImages()
+{
+    connect(Image1, &ImageButton::clicked, this, [this] { navigateCommand(&WebBrowser::GoBack); });
+    connect(Image2, &ImageButton::clicked, this, [this] { navigateCommand(&WebBrowser::GoForward); });
+    connect(Image3, &ImageButton::clicked, this, [this] { navigateCommand(&WebBrowser::Refresh); });
+    connect(Image5, &ImageButton::clicked, this, [this] { navigateCommand(&WebBrowser::GoSearch); });
+    connect(Image6, &ImageButton::clicked, this, [this] {
+        resumeNext({[this] { timTimer->stop(); }, [this] { brwWebBrowser->Stop(); },
+                    [this] { setWindowTitle(brwWebBrowser->LocationName()); }});
+    });
+    connect(Image4, &ImageButton::clicked, this,
+            [this] { m_services.windows.popUpMenu(QStringLiteral("Meneu"), QStringLiteral("menu2")); });
+    connect(Image7, &ImageButton::clicked, this,
+            [this] { m_services.windows.popUpMenu(QStringLiteral("MDIForm1"), QStringLiteral("favoritos")); });
+    connect(Image8, &ImageButton::clicked, this, [this] { m_services.windows.show(QStringLiteral("Form2")); });
+    connect(Image9, &ImageButton::clicked, this, [this] { m_services.windows.show(QStringLiteral("Form8")); });
+    connect(Image10, &ImageButton::clicked, this, [this] { m_services.program.endNow(); });
+}
+
+void frmBrowser::connectBrowser()
+{
+    connect(cboAddress, &QComboBox::activated, this, [this] { tryStep([this] { addressClick(); }); });
+    connect(brwWebBrowser, &WebBrowser::NavigateComplete2, this, &frmBrowser::onNavigateComplete);
+    connect(brwWebBrowser, &WebBrowser::DownloadComplete, this, &frmBrowser::onDownloadComplete);
+    connect(brwWebBrowser, &WebBrowser::NavigateError, this,
+            [this](QObject *, const QString &address) {
+                if (!isErrorPage(address))
+                    onNavigateError();
+            });
+    connect(brwWebBrowser, &WebBrowser::NewWindow2, this, [this](QObject **window) { onNewWindow(window); });
+    connect(brwWebBrowser, &WebBrowser::StatusTextChange, this,
+            [this](const QString &text) { statusPanels[0]->setText(text); });
+    connect(brwWebBrowser, &WebBrowser::ProgressChange, this, &frmBrowser::onProgressChange);
+    connect(timTimer, &QTimer::timeout, this, &frmBrowser::onLoadingCaption);
+}
+
+void frmBrowser::load()
+{
+    resumeNext({
+        [this] { WindowRegistry::bringToFront(this); },
+        [this] { maximiseIfFirst(); },
+        [this] { placeProgressBar(); },
+        [this] { layOut(); },
+        [this] {
+            cboAddress->move(twips::toPixels(50),
+                             lblAddress->y() + lblAddress->height() + twips::toPixels(15));
+        },
+        [this] { loadStartPage(); },
+    });
+}
+
+// The first browser window fills the frame; further ones open at their
+// design size above it.
+void frmBrowser::maximiseIfFirst()
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (sub && m_services.windows.find(QStringLiteral("frmBrowser")) == this)
+        sub->showMaximized();
+}
+
+void frmBrowser::loadStartPage()
+{
+    const auto failure = firstFailure([this] {
+        const QString home = m_services.settings.read(homeApplication, homeSection, homeKey);
+        cboAddress->setEditText(home);
+        cboAddress->addItem(home);
+        timTimer->start();
+        addressClick();
+    });
+    if (!failure)
+        return;
+    tryStep([this] {
+        cboAddress->setEditText(StartingAddress);
+        cboAddress->addItem(StartingAddress);
+        timTimer->start();
+        brwWebBrowser->GoHome();
+    });
+}
+
+void frmBrowser::los()
+{
+    addressClick();
+}
+
+void frmBrowser::addressClick()
+{
+    if (suppressAddressClick)
+        return;
+    timTimer->start();
+    brwWebBrowser->Navigate(cboAddress->currentText());
+}
+
+bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == cboAddress->lineEdit() && isEnterKey(event)) {
+        tryStep([this] { addressClick(); });
+        ProgressBar1->setValue(0);
+    } else if (watched == Txtgoogle && isEnterKey(event)) {
+        tryStep([this] { brwWebBrowser->Navigate(quickSearchAddress(Txtgoogle->text())); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmBrowser::onNavigateComplete()
+{
+    tryStep([this] { setWindowTitle(brwWebBrowser->LocationName()); });
+    const QString address = brwWebBrowser->LocationURL();
+    int equal = -1;
+    for (int i = 0; i < cboAddress->count(); ++i) {
+        if (cboAddress->itemText(i) == address) {
+            equal = i;
+            break;
+        }
+    }
+    suppressAddressClick = true;
+    if (equal >= 0)
+        cboAddress->removeItem(equal);
+    cboAddress->insertItem(0, address);
+    cboAddress->setCurrentIndex(0);
+    suppressAddressClick = false;
+    tryStep([this] { brwWebBrowser->SetFocus(); });
+}
+
+void frmBrowser::onDownloadComplete()
+{
+    resumeNext({[this] { cboAddress->setEditText(brwWebBrowser->LocationURL()); },
+                [this] { brwWebBrowser->SetFocus(); }});
+}
+
+bool frmBrowser::isErrorPage(const QString &address) const
+{
+    const QFileInfo errorPage(m_services.sysFile(product::errorPage()));
+    const QUrl url(address);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : address;
+    return QFileInfo(path) == errorPage;
+}
+
+void frmBrowser::onNavigateError()
+{
+    tryStep([this] { brwWebBrowser->Navigate(m_services.sysFile(product::errorPage())); });
+}
+
+void frmBrowser::onNewWindow(QObject **window)
+{
+    // The request carries no window object, so its default value cannot be
+    // read and the address stays empty; the control then keeps its page and
+    // opens the new window itself.
+    QString address;
+    tryStep([&] {
+        if (!window || !*window)
+            throw Failure(QStringLiteral("Objecto necessário"));
+        address = (*window)->property("LocationURL").toString();
+    });
+    tryStep([&] { brwWebBrowser->Navigate2(address); });
+}
+
+void frmBrowser::onLoadingCaption()
+{
+    tryStep([this] {
+        if (!brwWebBrowser->Busy()) {
+            timTimer->stop();
+            setWindowTitle(brwWebBrowser->LocationName());
+        } else {
+            setWindowTitle(QStringLiteral("A carregar..."));
+        }
+    });
+}
+
+void frmBrowser::onProgressChange(int progress, int maximum)
+{
+    txtmax->setText(QString::number(maximum));
+    txtval->setText(QString::number(progress));
+    // The bar refuses a maximum of 0 and values outside its range and then
+    // keeps its previous setting.
+    const float newMaximum = txtmax->text().toFloat();
+    if (newMaximum > 0)
+        ProgressBar1->setMaximum(int(newMaximum));
+    const float value = txtval->text().toFloat();
+    if (value >= 0 && value <= ProgressBar1->maximum())
+        ProgressBar1->setValue(int(value));
+}
+
+void frmBrowser::placeProgressBar()
+{
+    QLabel *panel = statusPanels.at(1);
+    if (StatusBar1->layout())
+        StatusBar1->layout()->activate();
+    ProgressBar1->setParent(StatusBar1);
+    ProgressBar1->setGeometry(panel->geometry());
+    ProgressBar1->show();
+    ProgressBar1->raise();
+    ProgressBar1->setValue(0);
+}
+
+void frmBrowser::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void frmBrowser::layOut()
+{
+    const int innerWidth = twips::fromPixels(width());
+    const int innerHeight = twips::fromPixels(height());
+    // A size the window cannot give (minimised, or smaller than the margins)
+    // is skipped; the other sizes still apply.
+    const int boxWidth = innerWidth - 55;
+    const int pageHeight = innerHeight - 1500;
+    if (boxWidth >= 0) {
+        cboAddress->resize(twips::toPixels(boxWidth), cboAddress->height());
+        brwWebBrowser->resize(twips::toPixels(boxWidth), brwWebBrowser->height());
+    }
+    if (pageHeight >= 0)
+        brwWebBrowser->resize(brwWebBrowser->width(), twips::toPixels(pageHeight));
+    StatusBar1->setGeometry(0, height() - twips::toPixels(255), width(), twips::toPixels(255));
+}
