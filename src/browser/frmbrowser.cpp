@@ -13,6 +13,7 @@
 #include "windowregistry.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
@@ -319,10 +320,11 @@ void frmBrowser::onDownloadComplete()
 
 bool frmBrowser::isErrorPage(const QString &address) const
 {
-    const QFileInfo errorPage(m_services.sysFile(product::errorPage()));
     const QUrl url(address);
+    if (!url.isLocalFile() && !QFileInfo(address).isAbsolute())
+        return false;
     const QString path = url.isLocalFile() ? url.toLocalFile() : address;
-    return QFileInfo(path) == errorPage;
+    return QDir::cleanPath(path) == QDir::cleanPath(m_services.sysFile(product::errorPage()));
 }
 
 void frmBrowser::onNavigateError()
