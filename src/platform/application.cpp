@@ -9,7 +9,6 @@
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Ombrano"));
-    setApplicationDisplayName(QStringLiteral("Ombrano"));
     setDesktopFileName(QStringLiteral("ombrano"));
 }
 
