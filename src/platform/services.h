@@ -4,6 +4,9 @@
 
 #include <QString>
 
+class Clock;
+class Connection;
+class ErrorReporter;
 class FileDialogs;
 class MessageBox;
 class OpenBrowsers;
@@ -24,6 +27,9 @@ struct Services {
     OpenBrowsers &openBrowsers;
     Program &program;
     WindowRegistry &windows;
+    ErrorReporter &errors;
+    Clock &clock;
+    Connection &connection;
     // The folder of the program; SysFiles lies in it.
     QString programFolder;
 

@@ -9,29 +9,23 @@
 #include <QTcpServer>
 #include <QtTest>
 
-EngineServices::EngineServices()
+namespace {
+
+std::unique_ptr<WebBrowserFactory> makeEngine(TestServices &test)
 {
-    const QString sysFiles = programFolder() + QStringLiteral("/SysFiles");
+    const QString sysFiles = test.programFolder() + QStringLiteral("/SysFiles");
     QDir().mkpath(sysFiles);
     for (const QString &name : QDir(QStringLiteral(OMBRANO_SYSFILES)).entryList(QDir::Files))
         QFile::copy(QStringLiteral(OMBRANO_SYSFILES "/") + name, sysFiles + QLatin1Char('/') + name);
-    settings = std::make_unique<SqliteSettingsStore>(folder.filePath(QStringLiteral("settings.sqlite")));
-    browsers = std::make_unique<QtWebBrowserFactory>(
-        openBrowsers, dialogs, messages,
+    return std::make_unique<QtWebBrowserFactory>(
+        test.openBrowsers, test.dialogs, test.messages,
         QtWebBrowserFactory::Pages{sysFiles + QLatin1Char('/') + product::welcomePage(), product::searchFrontPage()},
         QString());
-    windows = std::make_unique<WindowRegistry>();
-    services = std::make_unique<Services>(Services{*settings, messages, shell, dialogs, *browsers, openBrowsers,
-                                                   program, *windows, programFolder()});
 }
 
-EngineServices::~EngineServices()
-{
-    windows.reset();
-    for (WebBrowser *browser : openBrowsers.list())
-        delete browser;
-    browsers.reset();
-}
+} // namespace
+
+EngineServices::EngineServices() : TestServices(makeEngine) {}
 
 TestServer::TestServer()
 {

@@ -11,25 +11,13 @@
 #include <memory>
 
 // The program's services with the real web engine (a profile that keeps
-// nothing on disk) and fakes for everything that would ask the user.
-class EngineServices
+// nothing on disk), the program's own SysFiles, and fakes for everything
+// that would ask the user.
+class EngineServices : public TestServices
 {
 public:
     EngineServices();
-    ~EngineServices();
-
-    QTemporaryDir folder;
-    std::unique_ptr<SqliteSettingsStore> settings;
-    FakeMessageBox messages;
-    FakeShell shell;
-    FakeFileDialogs dialogs;
-    OpenBrowsers openBrowsers;
-    std::unique_ptr<QtWebBrowserFactory> browsers;
-    FakeProgram program;
-    std::unique_ptr<WindowRegistry> windows;
-    std::unique_ptr<Services> services;
-
-    QString programFolder() const { return folder.filePath(QStringLiteral("program")); }
+    QtWebBrowserFactory &engine() { return static_cast<QtWebBrowserFactory &>(*browsers); }
 };
 
 // A web server on 127.0.0.1 with a port of its own.

@@ -131,7 +131,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_services->dialogs.asked.size(), 1, patience);
         QVERIFY(m_services->dialogs.asked.first().endsWith("file.bin"));
         QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(target).size(), qint64(200000), patience);
-        DownloadsWindow *downloads = m_services->browsers->downloads();
+        DownloadsWindow *downloads = m_services->engine().downloads();
         QTRY_VERIFY_WITH_TIMEOUT(!downloads->findChildren<QLabel *>().isEmpty(), patience);
         QTRY_VERIFY_WITH_TIMEOUT(labelTexts(downloads).contains("Concluído"), patience);
     }

@@ -7,26 +7,32 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-TestServices::TestServices()
+TestServices::TestServices(std::function<std::unique_ptr<WebBrowserFactory>(TestServices &)> makeBrowsers)
 {
     QDir().mkpath(programFolder() + QStringLiteral("/SysFiles"));
-    settings = std::make_unique<SqliteSettingsStore>(settingsPath());
+    if (makeBrowsers)
+        browsers = makeBrowsers(*this);
+    else
+        browsers = std::make_unique<FakeWebBrowserFactory>(openBrowsers);
     windows = std::make_unique<WindowRegistry>();
-    services = std::make_unique<Services>(Services{*settings, messages, shell, dialogs, browsers, openBrowsers,
-                                                   program, *windows, programFolder()});
+    reopenSettings();
 }
 
 TestServices::~TestServices()
 {
-    // Windows go before the services they were handed.
+    // Windows go before the services they were handed, controls before the
+    // factory (and its engine profile) that made them.
     windows.reset();
+    for (WebBrowser *browser : openBrowsers.list())
+        delete browser;
+    browsers.reset();
 }
 
 void TestServices::reopenSettings()
 {
     settings = std::make_unique<SqliteSettingsStore>(settingsPath());
-    services = std::make_unique<Services>(Services{*settings, messages, shell, dialogs, browsers, openBrowsers,
-                                                   program, *windows, programFolder()});
+    services = std::make_unique<Services>(Services{*settings, messages, shell, dialogs, *browsers, openBrowsers,
+                                                   program, *windows, errors, clock, connection, programFolder()});
 }
 
 void fireTimer(QTimer *timer)

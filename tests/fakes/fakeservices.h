@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "clock.h"
+#include "connection.h"
+#include "errorreporter.h"
 #include "fakewebbrowser.h"
 #include "filedialogs.h"
 #include "messagebox.h"
@@ -16,6 +19,7 @@
 
 class QTimer;
 
+#include <functional>
 #include <memory>
 
 class FakeMessageBox : public MessageBox
@@ -71,12 +75,40 @@ public:
     void endNow() override { ++ended; }
 };
 
+class FakeErrorReporter : public ErrorReporter
+{
+public:
+    QStringList lines;
+    void report(const QString &description) override { lines.append(description); }
+};
+
+class FakeClock : public Clock
+{
+public:
+    QDateTime time = QDateTime(QDate(2004, 11, 28), QTime(14, 5, 9));
+    QDateTime now() const override { return time; }
+};
+
+// Answers with the states queued by a test, one per call, then keeps the last.
+class FakeConnection : public Connection
+{
+public:
+    QList<State> queued{State{true, false, true}};
+    int asked = 0;
+    State state() override
+    {
+        ++asked;
+        return queued.size() > 1 ? queued.takeFirst() : queued.first();
+    }
+};
+
 // Everything a window needs, with fakes, a settings store in a temporary
 // file and a temporary program folder holding SysFiles.
 class TestServices
 {
 public:
-    TestServices();
+    // With a fake web browser control unless another factory is given.
+    explicit TestServices(std::function<std::unique_ptr<WebBrowserFactory>(TestServices &)> makeBrowsers = {});
     ~TestServices();
 
     // A new store object on the same file, as after a restart.
@@ -88,8 +120,11 @@ public:
     FakeShell shell;
     FakeFileDialogs dialogs;
     OpenBrowsers openBrowsers;
-    FakeWebBrowserFactory browsers{openBrowsers};
+    std::unique_ptr<WebBrowserFactory> browsers;
     FakeProgram program;
+    FakeErrorReporter errors;
+    FakeClock clock;
+    FakeConnection connection;
     std::unique_ptr<WindowRegistry> windows;
     std::unique_ptr<Services> services;
 
