@@ -133,6 +133,10 @@ void frmBrowser::createControls()
     // matching entry, and so into a second navigation.
     disconnect(cboAddress->lineEdit(), &QLineEdit::returnPressed, cboAddress, nullptr);
     disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
+    // Keys reach the box itself, which hands them on to its line edit
+    // without filters; a test or an input method may send them to the line
+    // edit directly.
+    cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
 
     brwWebBrowser = m_services.browsers.create(this);
@@ -283,7 +287,7 @@ void frmBrowser::addressClick()
 
 bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cboAddress->lineEdit() && isEnterKey(event)) {
+    if ((watched == cboAddress || watched == cboAddress->lineEdit()) && isEnterKey(event)) {
         tryStep([this] { addressClick(); });
         ProgressBar1->setValue(0);
     } else if (watched == Txtgoogle && isEnterKey(event)) {

@@ -62,7 +62,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!browser->brwWebBrowser->Busy(), patience);
         const QString address = m_server.url("/a.html");
         browser->cboAddress->lineEdit()->setText(address);
-        QTest::keyClick(browser->cboAddress->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(browser->cboAddress, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(browser->brwWebBrowser->LocationName(), QString("Pagina A"), patience);
         QTRY_VERIFY_WITH_TIMEOUT(!browser->brwWebBrowser->Busy(), patience);
         QCOMPARE(browser->cboAddress->itemText(0), address);
