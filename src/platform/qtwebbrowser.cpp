@@ -409,6 +409,11 @@ QtWebBrowser *QtWebBrowserFactory::createEngineWindow()
 
 void QtWebBrowserFactory::onDownloadRequested(QWebEngineDownloadRequest *download)
 {
+    // A page save arrives accepted, on the path its save command asked for.
+    if (download->isSavePageDownload()) {
+        m_downloads->track(download);
+        return;
+    }
     const QString suggested = download->downloadDirectory() + QLatin1Char('/') + download->downloadFileName();
     const QString path = m_dialogs.saveFileName(nullptr, QStringLiteral("Guardar ficheiro"), suggested);
     if (path.isEmpty()) {

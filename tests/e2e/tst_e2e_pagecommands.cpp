@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Ombrano developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "e2esupport.h"
+#include "frmbrowser.h"
+#include "mdiform1.h"
+#include "ombrano.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHttpServerResponse>
+#include <QtTest>
+
+namespace {
+
+constexpr int patience = 20000;
+
+const QByteArray textPage = "<html><head><meta charset=\"utf-8\"><title>Texto</title></head>"
+                            "<body><p>Primeira linha do texto</p><p>Segunda linha, com acentuação</p></body></html>";
+const QByteArray editablePage =
+    "<html><head><title>Editar</title></head><body>"
+    "<div id=\"ed\" contenteditable=\"true\">cortar isto</div>"
+    "<script>document.getElementById('ed').focus();</script></body></html>";
+
+} // namespace
+
+class TestE2EPageCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_server.http.route("/texto.html", [] { return QHttpServerResponse("text/html", textPage); });
+        m_server.http.route("/editar.html", [] { return QHttpServerResponse("text/html", editablePage); });
+        QVERIFY(m_server.port != 0);
+    }
+    void init() { m_services = std::make_unique<EngineServices>(); }
+    void cleanup() { m_services.reset(); }
+
+    void selectAllThenCopyPutsThePageTextOnTheClipboard()
+    {
+        MDIForm1 *frame = startOn("/texto.html", "Texto");
+        QVERIFY(frame);
+        QGuiApplication::clipboard()->setText("nada");
+        frame->item("selectall")->trigger();
+        frame->item("copy")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains("Primeira linha do texto"), patience);
+        QVERIFY(QGuiApplication::clipboard()->text().contains("Segunda linha, com acentuação"));
+    }
+
+    void cutAndPasteWorkInAnEditableField()
+    {
+        MDIForm1 *frame = startOn("/editar.html", "Editar");
+        QVERIFY(frame);
+        frame->item("selectall")->trigger();
+        frame->item("cut")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QString("cortar isto"), patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!markup().contains("cortar isto"), patience);
+        QGuiApplication::clipboard()->setText("colado");
+        frame->item("colar")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(markup().contains("colado"), patience);
+    }
+
+    void saveAsksOnceThenSavesToTheSameFile()
+    {
+        MDIForm1 *frame = startOn("/texto.html", "Texto");
+        QVERIFY(frame);
+        const QString target = m_services->folder.filePath("guardada.html");
+        m_services->dialogs.answer = target;
+        frame->item("savep")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).size() > 0, patience);
+        QCOMPARE(m_services->dialogs.asked.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(contents(target).contains("Primeira linha do texto"), patience);
+        QFile::remove(target);
+        frame->item("savep")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).size() > 0, patience);
+        QCOMPARE(m_services->dialogs.asked.size(), 1);
+    }
+
+    void saveAsAlwaysAsks()
+    {
+        MDIForm1 *frame = startOn("/texto.html", "Texto");
+        QVERIFY(frame);
+        const QString first = m_services->folder.filePath("primeira.html");
+        const QString second = m_services->folder.filePath("segunda.html");
+        m_services->dialogs.answer = first;
+        frame->item("saveas")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(first).size() > 0, patience);
+        m_services->dialogs.answer = second;
+        frame->item("saveas")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(second).size() > 0, patience);
+        QCOMPARE(m_services->dialogs.asked.size(), 2);
+    }
+
+    void openLoadsTheChosenFile()
+    {
+        MDIForm1 *frame = startOn("/texto.html", "Texto");
+        QVERIFY(frame);
+        const QString path = m_services->folder.filePath("local.html");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><head><title>Local</title></head><body>local</body></html>");
+        file.close();
+        m_services->dialogs.answer = path;
+        frame->item("open2")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(browser()->brwWebBrowser->LocationName(), QString("Local"), patience);
+    }
+
+    void propertiesShowTheTitleAndAddress()
+    {
+        MDIForm1 *frame = startOn("/texto.html", "Texto");
+        QVERIFY(frame);
+        frame->item("props")->trigger();
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        QCOMPARE(m_services->messages.shown.first().title, QString("Propriedades"));
+        QVERIFY(m_services->messages.shown.first().text.contains("Texto"));
+        QVERIFY(m_services->messages.shown.first().text.contains(m_server.url("/texto.html")));
+    }
+
+private:
+    // The program started, its default browser window showing a served page.
+    MDIForm1 *startOn(const QString &path, const QString &title)
+    {
+        MDIForm1 *frame = startOmbrano(*m_services->services);
+        WebBrowser *control = browser()->brwWebBrowser;
+        if (!QTest::qWaitFor([control] { return !control->Busy(); }, patience))
+            return nullptr;
+        control->Navigate(m_server.url(path));
+        const bool loaded = QTest::qWaitFor(
+            [control, &title] { return control->LocationName() == title && !control->Busy(); }, patience);
+        return loaded ? frame : nullptr;
+    }
+    frmBrowser *browser() const { return qobject_cast<frmBrowser *>(m_services->windows->find("frmBrowser")); }
+    QString markup() const { return browser()->brwWebBrowser->Document().documentElementInnerHtml(); }
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TestServer m_server;
+    std::unique_ptr<EngineServices> m_services;
+};
+
+OMBRANO_E2E_MAIN(TestE2EPageCommands)
+#include "tst_e2e_pagecommands.moc"
