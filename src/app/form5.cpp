@@ -33,7 +33,7 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(twips::rect(3840, 1080, 480, 480));
 
-    Image2 = new ImageButton(QString(), QStringLiteral("go-down"), QStyle::SP_TitleBarMinButton, this);
+    Image2 = new ImageButton(QString(), QStringLiteral("go-down"), QStyle::SP_ArrowDown, this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twips::rect(4560, 1080, 480, 480));
 
@@ -64,6 +64,8 @@ void Form5::load()
 void Form5::addLine(const QString &line)
 {
     List1->addItem(line);
+    // Long descriptions run past the narrow list; the tip shows them whole.
+    List1->item(List1->count() - 1)->setToolTip(line);
     // The list shows three lines; the newest must be in sight.
     List1->scrollToBottom();
 }

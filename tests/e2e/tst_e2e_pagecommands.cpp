@@ -30,6 +30,10 @@ private slots:
     void initTestCase()
     {
         m_server.http.route("/texto.html", [] { return QHttpServerResponse("text/html", textPage); });
+        m_server.http.route("/outra.html", [] {
+            return QHttpServerResponse("text/html", QByteArray("<html><head><meta charset=\"utf-8\"><title>Outra</title>"
+                                                               "</head><body>Outra página</body></html>"));
+        });
         m_server.http.route("/editar.html", [] { return QHttpServerResponse("text/html", editablePage); });
         QVERIFY(m_server.port != 0);
     }
@@ -60,7 +64,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(markup().contains("colado"), patience);
     }
 
-    void saveAsksOnceThenSavesToTheSameFile()
+    void saveAsksOnceThenSavesThatPageToTheSameFile()
     {
         MDIForm1 *frame = startOn("/texto.html", "Texto");
         QVERIFY(frame);
@@ -74,6 +78,18 @@ private slots:
         frame->item("savep")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).size() > 0, patience);
         QCOMPARE(m_services->dialogs.asked.size(), 1);
+
+        // Another page is not written over the first one's file.
+        WebBrowser *control = browser()->brwWebBrowser;
+        control->Navigate(m_server.url("/outra.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(control->LocationName(), QString("Outra"), patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!control->Busy(), patience);
+        const QString other = m_services->folder.filePath("outra.html");
+        m_services->dialogs.answer = other;
+        frame->item("savep")->trigger();
+        QCOMPARE(m_services->dialogs.asked.size(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(contents(other).contains("Outra página"), patience);
+        QVERIFY(contents(target).contains("Primeira linha do texto"));
     }
 
     void saveAsAlwaysAsks()
