@@ -64,7 +64,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(markup().contains("colado"), patience);
     }
 
-    void saveAsksOnceThenSavesThatPageToTheSameFile()
+    void saveAsksOnceForAPageAndSaveAsAlways()
     {
         MDIForm1 *frame = startOn("/texto.html", "Texto");
         QVERIFY(frame);
@@ -90,46 +90,37 @@ private slots:
         QCOMPARE(m_services->dialogs.asked.size(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(contents(other).contains("Outra página"), patience);
         QVERIFY(contents(target).contains("Primeira linha do texto"));
+
+        // Save as asks every time, also for the page just saved.
+        const QString copy = m_services->folder.filePath("copia.html");
+        m_services->dialogs.answer = copy;
+        frame->item("saveas")->trigger();
+        QCOMPARE(m_services->dialogs.asked.size(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(contents(copy).contains("Outra página"), patience);
     }
 
-    void saveAsAlwaysAsks()
+    void openLoadsTheChosenFileAndPropertiesDescribeIt()
     {
         MDIForm1 *frame = startOn("/texto.html", "Texto");
         QVERIFY(frame);
-        const QString first = m_services->folder.filePath("primeira.html");
-        const QString second = m_services->folder.filePath("segunda.html");
-        m_services->dialogs.answer = first;
-        frame->item("saveas")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(first).size() > 0, patience);
-        m_services->dialogs.answer = second;
-        frame->item("saveas")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(second).size() > 0, patience);
-        QCOMPARE(m_services->dialogs.asked.size(), 2);
-    }
-
-    void openLoadsTheChosenFile()
-    {
-        MDIForm1 *frame = startOn("/texto.html", "Texto");
-        QVERIFY(frame);
+        const QByteArray local = "<html><head><title>Local</title></head><body>local</body></html>";
         const QString path = m_services->folder.filePath("local.html");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><head><title>Local</title></head><body>local</body></html>");
+        file.write(local);
         file.close();
         m_services->dialogs.answer = path;
         frame->item("open2")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(browser()->brwWebBrowser->LocationName(), QString("Local"), patience);
-    }
+        QTRY_VERIFY_WITH_TIMEOUT(!browser()->brwWebBrowser->Busy(), patience);
 
-    void propertiesShowTheTitleAndAddress()
-    {
-        MDIForm1 *frame = startOn("/texto.html", "Texto");
-        QVERIFY(frame);
         frame->item("props")->trigger();
         QCOMPARE(m_services->messages.shown.size(), 1);
-        QCOMPARE(m_services->messages.shown.first().title, QString("Propriedades"));
-        QVERIFY(m_services->messages.shown.first().text.contains("Texto"));
-        QVERIFY(m_services->messages.shown.first().text.contains(m_server.url("/texto.html")));
+        const FakeMessageBox::Shown &shown = m_services->messages.shown.first();
+        QCOMPARE(shown.title, QString("Propriedades"));
+        QVERIFY(shown.text.contains("Título: Local"));
+        QVERIFY(shown.text.contains(browser()->brwWebBrowser->LocationURL()));
+        QVERIFY(shown.text.contains(QString("Tamanho: %1 bytes").arg(local.size())));
     }
 
 private:
