@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mdiform1.h"
 
+#include "errorreporter.h"
 #include "failure.h"
 #include "frmbrowser.h"
 #include "leaving.h"
 #include "product.h"
-#include "errorreporter.h"
 #include "services.h"
 #include "settingsstore.h"
 #include "shell.h"
