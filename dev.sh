@@ -14,6 +14,7 @@ PACKAGES=(
   libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   adwaita-icon-theme fonts-dejavu-core xvfb xauth binutils
+  fp-utils xdg-utils kchmviewer
 )
 BUILD=${OMBRANO_BUILD_DIR:-build}
 

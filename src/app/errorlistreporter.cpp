@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorlistreporter.h"
 
+#include "form5.h"
 #include "logging.h"
 #include "windowregistry.h"
-
-#include <QMetaObject>
 
 void ErrorListReporter::report(const QString &description)
 {
     qCWarning(lcOmbrano) << "error:" << description;
-    QWidget *list = m_windows.show(QStringLiteral("Form5"));
-    if (list)
-        QMetaObject::invokeMethod(list, "addLine", Q_ARG(QString, description));
+    // A window made now starts with an empty list, so it holds only this line.
+    auto *list = m_windows.get<Form5>(QStringLiteral("Form5"));
+    if (!list)
+        return;
+    list->addLine(description);
+    WindowRegistry::bringToFront(list);
 }

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mdiform1.h"
 
+#include "errorreporter.h"
 #include "failure.h"
 #include "frmbrowser.h"
 #include "leaving.h"
 #include "product.h"
 #include "services.h"
+#include "settingsstore.h"
 #include "shell.h"
 #include "twips.h"
 #include "webbrowser.h"
@@ -14,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,6 +25,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +46,33 @@ constexpr ToolWindow toolWindows[] = {
     {"about", "Form1"},      {"day", "diaehora"},          {"notes", "Form4"},         {"cookies", "Frmcookies"},
     {"bloq", "Form8"},       {"encrypt", "Form9"},         {"antivirus", "Form7"},     {"checkupdates", "frmupdate"},
     {"configfields", "ConfigForms"}, {"optionbrow", "optionhomepage"}, {"player", "Form2"},
+};
+
+const QString favouritesSection = QStringLiteral("Favoritos");
+
+QString historyKey(int n)
+{
+    return QStringLiteral("URLHistory%1").arg(n);
+}
+
+// Only spaces make an address blank; anything else in the box is kept.
+bool isBlank(const QString &address)
+{
+    return std::all_of(address.cbegin(), address.cend(), [](QChar c) { return c == QLatin1Char(' '); });
+}
+
+struct PageCommand {
+    const char *item;
+    int command;
+    int option;
+};
+
+constexpr PageCommand pageCommands[] = {
+    {"open2", olecmd::Open, olecmd::PromptUser},    {"setup", olecmd::PageSetup, olecmd::Default},
+    {"savep", olecmd::Save, olecmd::Default},       {"saveas", olecmd::SaveAs, olecmd::Default},
+    {"print", olecmd::Print, olecmd::Default},      {"props", olecmd::Properties, olecmd::Default},
+    {"cut", olecmd::Cut, olecmd::Default},          {"copy", olecmd::Copy, olecmd::Default},
+    {"colar", olecmd::Paste, olecmd::Default},      {"selectall", olecmd::SelectAll, olecmd::Default},
 };
 
 } // namespace
@@ -164,11 +196,14 @@ void MDIForm1::connectMenus()
         const QString window = QString::fromLatin1(tool.window);
         onItem(tool.item, [this, window] { m_services.windows.show(window); });
     }
+    connectFavourites();
+    connectPageCommands();
 }
 
 void MDIForm1::load()
 {
     resumeNext({
+        [this] { LoadRecentURLs(); },
         [this] { m_services.windows.show(QStringLiteral("frmBrowser")); },
     });
     showMaximized();
@@ -189,6 +224,102 @@ void MDIForm1::showWelcomePage()
 void MDIForm1::openHelp()
 {
     m_services.shell.open(m_services.sysFile(QStringLiteral("Ajuda do Ombrano.chm")));
+}
+
+// The default browser window, created if it was closed.
+frmBrowser *MDIForm1::defaultBrowser()
+{
+    auto *browser = m_services.windows.get<frmBrowser>(QStringLiteral("frmBrowser"));
+    if (!browser)
+        throw Failure(QStringLiteral("A janela de navegação não está disponível"));
+    return browser;
+}
+
+void MDIForm1::WriteRecentURLs(const QString &address)
+{
+    if (isBlank(address))
+        return;
+    SettingsStore &store = m_services.settings;
+    const QString application = product::title();
+    // A gap (an empty key) is not closed up: the key after it keeps its value.
+    for (int n = 9; n >= 1; --n) {
+        const QString older = store.read(application, favouritesSection, historyKey(n));
+        if (!older.isEmpty())
+            store.write(application, favouritesSection, historyKey(n + 1), older);
+    }
+    store.write(application, favouritesSection, historyKey(1), address);
+}
+
+void MDIForm1::LoadRecentURLs()
+{
+    const SettingsStore &store = m_services.settings;
+    if (store.read(product::title(), favouritesSection, historyKey(1)).isEmpty())
+        return;
+    // The store's own order (first creation) decides the menu's order, not
+    // the number in the key.
+    const QList<SettingsStore::Entry> entries = store.list(product::title(), favouritesSection);
+    for (qsizetype i = 0; i < entries.size() && i < mnuURLHistory.size(); ++i) {
+        QAction *history = mnuURLHistory.at(i);
+        history->setText(plain(entries.at(i).second));
+        history->setData(entries.at(i).second);
+        history->setVisible(true);
+    }
+}
+
+void MDIForm1::connectFavourites()
+{
+    onItem("addd", [this] { addCurrentAddress(); });
+    for (qsizetype i = 0; i < mnuURLHistory.size(); ++i)
+        connect(mnuURLHistory.at(i), &QAction::triggered, this, [this, i] { openRecentAddress(int(i)); });
+}
+
+void MDIForm1::addCurrentAddress()
+{
+    const auto failure = firstFailure([this] {
+        WriteRecentURLs(defaultBrowser()->cboAddress->currentText());
+        LoadRecentURLs();
+    });
+    if (failure)
+        m_services.errors.report(*failure);
+}
+
+void MDIForm1::openRecentAddress(int index)
+{
+    const QString address = mnuURLHistory.at(index)->data().toString();
+    const auto failure = firstFailure([this, &address] {
+        frmBrowser *browser = defaultBrowser();
+        browser->cboAddress->setEditText(address);
+        browser->brwWebBrowser->Navigate(browser->cboAddress->currentText());
+        browser->cboAddress->setFocus(Qt::OtherFocusReason);
+    });
+    if (failure)
+        m_services.errors.report(*failure);
+}
+
+void MDIForm1::connectPageCommands()
+{
+    for (const PageCommand &page : pageCommands) {
+        const int command = page.command;
+        const int option = page.option;
+        onItem(page.item, [this, command, option] { pageCommand(command, option); });
+    }
+}
+
+// The control carries out the command with its own dialogs; nothing is
+// reported, and the command is sent even when the focus could not be given.
+void MDIForm1::pageCommand(int command, int option)
+{
+    WebBrowser *control = nullptr;
+    const auto theControl = [&control] {
+        if (!control)
+            throw Failure(QStringLiteral("A janela de navegação não está disponível"));
+        return control;
+    };
+    resumeNext({
+        [&] { control = defaultBrowser()->brwWebBrowser; },
+        [&] { theControl()->SetFocus(); },
+        [&] { theControl()->ExecWB(command, option); },
+    });
 }
 
 bool MDIForm1::eventFilter(QObject *watched, QEvent *event)

@@ -10,6 +10,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class frmBrowser;
 struct Services;
 
 // The main frame: holds the browser windows and most tool windows, and
@@ -30,6 +31,14 @@ public:
     // The recent-address items mnuURLHistory(0) to mnuURLHistory(30).
     QList<QAction *> mnuURLHistory;
 
+    // Stores an address as the newest of the ten recent addresses, the
+    // oldest dropping out; an address of spaces only is not stored. Throws
+    // Failure when the store cannot be written.
+    void WriteRecentURLs(const QString &address);
+    // Shows the stored recent addresses as the favourites menu's items, in
+    // the order their keys were first stored.
+    void LoadRecentURLs();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -43,6 +52,12 @@ private:
     void newBrowserWindow();
     void showWelcomePage();
     void openHelp();
+    frmBrowser *defaultBrowser();
+    void connectFavourites();
+    void addCurrentAddress();
+    void openRecentAddress(int index);
+    void connectPageCommands();
+    void pageCommand(int command, int option);
 
     Services &m_services;
     QMdiArea *m_area;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ombrano.h"
 
+#include "form5.h"
 #include "frmbrowser.h"
 #include "mdiform1.h"
 #include "meneu.h"
@@ -16,6 +17,7 @@ void defineWindows(Services &services)
     windows.define(QStringLiteral("Meneu"), Placement::Hidden, [&services] { return new Meneu(services); });
     windows.define(QStringLiteral("frmBrowser"), Placement::FrameChild,
                    [&services] { return new frmBrowser(services); });
+    windows.define(QStringLiteral("Form5"), Placement::FrameChild, [] { return new Form5; });
 }
 
 MDIForm1 *startOmbrano(Services &services)

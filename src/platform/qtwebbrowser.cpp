@@ -304,7 +304,9 @@ void QtWebBrowser::openFile()
 
 void QtWebBrowser::savePage(bool askAlways)
 {
-    QString path = m_savedPath;
+    // Saving again without asking is for the page saved before only; another
+    // page would silently overwrite that page's file.
+    QString path = page()->url() == m_savedUrl ? m_savedPath : QString();
     if (askAlways || path.isEmpty()) {
         QString name = QFileInfo(page()->url().path()).fileName();
         if (name.isEmpty())
@@ -316,6 +318,7 @@ void QtWebBrowser::savePage(bool askAlways)
     if (path.isEmpty())
         return;
     m_savedPath = path;
+    m_savedUrl = page()->url();
     page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
 }
 
@@ -409,6 +412,11 @@ QtWebBrowser *QtWebBrowserFactory::createEngineWindow()
 
 void QtWebBrowserFactory::onDownloadRequested(QWebEngineDownloadRequest *download)
 {
+    // A page save arrives accepted, on the path its save command asked for.
+    if (download->isSavePageDownload()) {
+        m_downloads->track(download);
+        return;
+    }
     const QString suggested = download->downloadDirectory() + QLatin1Char('/') + download->downloadFileName();
     const QString path = m_dialogs.saveFileName(nullptr, QStringLiteral("Guardar ficheiro"), suggested);
     if (path.isEmpty()) {

@@ -71,6 +71,7 @@ private:
     std::unique_ptr<QtWebDocument> m_document;
     QString m_aboutAddress;
     QString m_savedPath;
+    QUrl m_savedUrl;
     bool m_requested = false;
     bool m_loading = false;
     bool m_openedByScript = false;
