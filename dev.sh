@@ -14,13 +14,15 @@ PACKAGES=(
   libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   adwaita-icon-theme fonts-dejavu-core xvfb xauth binutils
-  fp-utils xdg-utils kchmviewer
+  fp-utils
 )
+# Only needed to use the program on a desktop: opening files and the help.
+DESKTOP_PACKAGES=(xdg-utils kchmviewer)
 BUILD=${OMBRANO_BUILD_DIR:-build}
 
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return
@@ -38,16 +40,16 @@ build() {
 
 case "${1:-}" in
   start)
-    install_missing; build
+    install_missing "${PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}"; build
     exec "$BUILD/bin/ombrano"
     ;;
   test)
-    install_missing; build
+    install_missing "${PACKAGES[@]}"; build
     cd "$BUILD"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
     ;;
   bench)
-    install_missing; build
+    install_missing "${PACKAGES[@]}"; build
     exec bench/run.sh "$BUILD"
     ;;
   *)
