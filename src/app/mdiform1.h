@@ -6,10 +6,12 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
 class QMenu;
+class NotesSideBar;
 struct Services;
 
 // The main frame: holds the browser windows and most tool windows, and
@@ -19,6 +21,7 @@ class MDIForm1 : public QMainWindow, public DesignWindow
     Q_OBJECT
 public:
     explicit MDIForm1(Services &services, QWidget *parent = nullptr);
+    ~MDIForm1() override;
 
     void load() override;
 
@@ -29,6 +32,9 @@ public:
 
     // The recent-address items mnuURLHistory(0) to mnuURLHistory(30).
     QList<QAction *> mnuURLHistory;
+
+    // The notes side bar along the right edge, hidden at start.
+    NotesSideBar *Picture2;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -43,9 +49,12 @@ private:
     void newBrowserWindow();
     void showWelcomePage();
     void openHelp();
+    void showActiveChildMenus();
 
     Services &m_services;
     QMdiArea *m_area;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
+    QList<QAction *> m_ownMenus;
+    QList<QPointer<QAction>> m_childMenus;
 };

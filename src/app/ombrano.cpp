@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ombrano.h"
 
+#include "diaehora.h"
+#include "form1.h"
+#include "form4.h"
 #include "frmbrowser.h"
 #include "mdiform1.h"
 #include "meneu.h"
+#include "soucercode.h"
 #include "services.h"
 #include "windowregistry.h"
 
@@ -16,6 +20,12 @@ void defineWindows(Services &services)
     windows.define(QStringLiteral("Meneu"), Placement::Hidden, [&services] { return new Meneu(services); });
     windows.define(QStringLiteral("frmBrowser"), Placement::FrameChild,
                    [&services] { return new frmBrowser(services); });
+    windows.define(QStringLiteral("soucercode"), Placement::FrameChild,
+                   [&services] { return new soucercode(services); });
+    windows.define(QStringLiteral("Form4"), Placement::TopLevel, [&services] { return new Form4(services); });
+    windows.define(QStringLiteral("Form1"), Placement::TopLevel, [&services] { return new Form1(services); });
+    windows.define(QStringLiteral("diaehora"), Placement::FrameChild,
+                   [&services] { return new diaehora(services); });
 }
 
 MDIForm1 *startOmbrano(Services &services)
