@@ -6,10 +6,12 @@
 #include "failure.h"
 #include "frmbrowser.h"
 #include "leaving.h"
+#include "notessidebar.h"
 #include "product.h"
 #include "services.h"
 #include "settingsstore.h"
 #include "shell.h"
+#include "soucercode.h"
 #include "twips.h"
 #include "webbrowser.h"
 #include "windowregistry.h"
@@ -96,6 +98,18 @@ MDIForm1::MDIForm1(Services &services, QWidget *parent)
     services.windows.setFrameArea(m_area);
     createMenus();
     connectMenus();
+
+    Picture2 = new NotesSideBar(services, this);
+    addDockWidget(Qt::RightDockWidgetArea, Picture2);
+    Picture2->hide();
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showActiveChildMenus);
+}
+
+MDIForm1::~MDIForm1()
+{
+    // The area's child windows go after this part of the frame; their last
+    // activations must not reach it.
+    disconnect(m_area, nullptr, this, nullptr);
 }
 
 QMenu *MDIForm1::addMenu(QMenu *parent, const char *name, const QString &caption)
@@ -179,6 +193,7 @@ void MDIForm1::createMenus()
     addItem(help, "helpofombrano", QStringLiteral("Ajuda do Ombrano"));
     addItem(help, "checkupdates", QStringLiteral("Verificar Updates"));
     addItem(help, "about", QStringLiteral("Acerca do Ombrano"));
+    m_ownMenus = menuBar()->actions();
 }
 
 void MDIForm1::onItem(const char *name, const std::function<void()> &action)
@@ -192,6 +207,8 @@ void MDIForm1::connectMenus()
     onItem("exit", [this] { leaveProgram(m_services); });
     onItem("sit", [this] { showWelcomePage(); });
     onItem("helpofombrano", [this] { openHelp(); });
+    onItem("source", [this] { showPageSource(m_services); });
+    onItem("seenotes", [this] { Picture2->setVisible(Picture2->isHidden()); });
     for (const ToolWindow &tool : toolWindows) {
         const QString window = QString::fromLatin1(tool.window);
         onItem(tool.item, [this, window] { m_services.windows.show(window); });
@@ -320,6 +337,28 @@ void MDIForm1::pageCommand(int command, int option)
         [&] { theControl()->SetFocus(); },
         [&] { theControl()->ExecWB(command, option); },
     });
+}
+
+// A child window with menus of its own (the source viewer) shows them in the
+// menu bar in place of the frame's while it is the current child window.
+void MDIForm1::showActiveChildMenus()
+{
+    // The current child, not the signal's: a frame that loses the focus to
+    // another window keeps its current child and so its menus.
+    const QMdiSubWindow *current = m_area->currentSubWindow();
+    const auto *viewer = current ? qobject_cast<const soucercode *>(current->widget()) : nullptr;
+    const QList<QMenu *> childMenus = viewer ? viewer->menus() : QList<QMenu *>();
+    for (const QPointer<QAction> &borrowed : std::as_const(m_childMenus)) {
+        if (borrowed)
+            menuBar()->removeAction(borrowed);
+    }
+    m_childMenus.clear();
+    for (QMenu *menu : childMenus) {
+        menuBar()->addAction(menu->menuAction());
+        m_childMenus.append(menu->menuAction());
+    }
+    for (QAction *own : std::as_const(m_ownMenus))
+        own->setVisible(childMenus.isEmpty());
 }
 
 bool MDIForm1::eventFilter(QObject *watched, QEvent *event)

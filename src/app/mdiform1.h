@@ -6,11 +6,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
 class QMenu;
 class frmBrowser;
+class NotesSideBar;
 struct Services;
 
 // The main frame: holds the browser windows and most tool windows, and
@@ -20,6 +22,7 @@ class MDIForm1 : public QMainWindow, public DesignWindow
     Q_OBJECT
 public:
     explicit MDIForm1(Services &services, QWidget *parent = nullptr);
+    ~MDIForm1() override;
 
     void load() override;
 
@@ -38,6 +41,8 @@ public:
     // Shows the stored recent addresses as the favourites menu's items, in
     // the order their keys were first stored.
     void LoadRecentURLs();
+    // The notes side bar along the right edge, hidden at start.
+    NotesSideBar *Picture2;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,9 +63,12 @@ private:
     void openRecentAddress(int index);
     void connectPageCommands();
     void pageCommand(int command, int option);
+    void showActiveChildMenus();
 
     Services &m_services;
     QMdiArea *m_area;
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
+    QList<QAction *> m_ownMenus;
+    QList<QPointer<QAction>> m_childMenus;
 };

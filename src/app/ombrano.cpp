@@ -3,9 +3,13 @@
 #include "ombrano.h"
 
 #include "form5.h"
+#include "diaehora.h"
+#include "form1.h"
+#include "form4.h"
 #include "frmbrowser.h"
 #include "mdiform1.h"
 #include "meneu.h"
+#include "soucercode.h"
 #include "services.h"
 #include "windowregistry.h"
 
@@ -18,6 +22,12 @@ void defineWindows(Services &services)
     windows.define(QStringLiteral("frmBrowser"), Placement::FrameChild,
                    [&services] { return new frmBrowser(services); });
     windows.define(QStringLiteral("Form5"), Placement::FrameChild, [] { return new Form5; });
+    windows.define(QStringLiteral("soucercode"), Placement::FrameChild,
+                   [&services] { return new soucercode(services); });
+    windows.define(QStringLiteral("Form4"), Placement::TopLevel, [&services] { return new Form4(services); });
+    windows.define(QStringLiteral("Form1"), Placement::TopLevel, [&services] { return new Form1(services); });
+    windows.define(QStringLiteral("diaehora"), Placement::FrameChild,
+                   [&services] { return new diaehora(services); });
 }
 
 MDIForm1 *startOmbrano(Services &services)
