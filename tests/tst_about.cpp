@@ -55,6 +55,16 @@ private slots:
         QCOMPARE(showAbout("MDIForm1"), about);
     }
 
+    void aboutShowsEveryLabelWhole()
+    {
+        Form1 *about = showAbout("MDIForm1");
+        for (const QLabel *label : {about->Label2, about->Label3, about->Label4, about->Label5, about->Label6})
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+        QVERIFY(!about->Label5->geometry().intersects(about->Label6->geometry()));
+        QCOMPARE(about->Label6->y(), about->Label5->y());
+        QVERIFY(about->rect().contains(about->Label6->geometry()));
+    }
+
     void aboutClosesOnItsBackgroundAndOk_data()
     {
         QTest::addColumn<QString>("where");

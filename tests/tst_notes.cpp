@@ -41,6 +41,7 @@ private slots:
         QVERIFY(!m_frame->isAncestorOf(window));
         QCOMPARE(window->windowTitle(), QString("Tomar Notas"));
         QCOMPARE(window->Text1->toPlainText(), QString());
+        QCOMPARE(window->focusWidget(), window->Text1);
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         m_frame->item("notes")->trigger();
         QCOMPARE(notes(), window);

@@ -58,7 +58,7 @@ diaehora::diaehora(Services &services, QWidget *parent) : QWidget(parent), m_ser
     Timer1->setInterval(60);
     hour = readOnlyBox("hour", twips::rect(120, 960, 2895, 285), this);
     day = readOnlyBox("day", twips::rect(120, 360, 2895, 285), this);
-    Image1 = new ImageButton(QStringLiteral("Ok"), QStringLiteral("dialog-ok"), QStyle::SP_DialogOkButton, this);
+    Image1 = new ImageButton(QStringLiteral("Ok"), QStringLiteral("emblem-default"), QStyle::SP_DialogApplyButton, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twips::rect(1320, 1320, 480, 480));
     Label2 = label(QStringLiteral("Hora:"), "Label2", twips::rect(120, 720, 735, 255), this);

@@ -31,6 +31,13 @@ QLabel *whiteLabel(const QString &text, const char *name, const QRect &place, QW
     return label;
 }
 
+// The design's widths were measured for a narrower font than the desktop's;
+// a label grows to show its whole text.
+void fitToText(QLabel *label)
+{
+    label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+}
+
 } // namespace
 
 Form1::Form1(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
@@ -41,7 +48,7 @@ Form1::Form1(Services &services, QWidget *parent) : QWidget(parent), m_services(
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(twips::size(6750, 5580));
 
-    Image1 = new ImageButton(QStringLiteral("Ok"), QStringLiteral("dialog-ok"), QStyle::SP_DialogOkButton, this);
+    Image1 = new ImageButton(QStringLiteral("Ok"), QStringLiteral("emblem-default"), QStyle::SP_DialogApplyButton, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twips::rect(3000, 5040, 480, 480));
     Label2 = whiteLabel(QStringLiteral("Feito por: ") + author, "Label2", twips::rect(120, 720, 2415, 255), this);
@@ -61,6 +68,11 @@ Form1::Form1(Services &services, QWidget *parent) : QWidget(parent), m_services(
     Label6->setFont(link);
     Label6->setCursor(Qt::PointingHandCursor);
     Label6->installEventFilter(this);
+
+    for (QLabel *label : {Label2, Label3, Label4, Label5, Label6})
+        fitToText(label);
+    // The link follows its caption on the same line.
+    Label6->move(qMax(Label6->x(), Label5->geometry().right() + 1 + twips::toPixels(60)), Label6->y());
 
     connect(Image1, &ImageButton::clicked, this, [this] { WindowRegistry::closeWindow(this); });
 }

@@ -52,6 +52,9 @@ Form4::Form4(Services &services, QWidget *parent) : QWidget(parent), m_services(
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The typing goes into the note: the first button would otherwise take
+    // the focus, and the first space typed would press it.
+    Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form4::save);
     connect(Command2, &QPushButton::clicked, this, &Form4::abrir);

@@ -49,7 +49,7 @@ NotesSideBar::NotesSideBar(Services &services, QWidget *parent) : QDockWidget(pa
     const Spec specs[] = {
         {Image2, "Image2", "Carregar Notas", "document-open", QStyle::SP_DialogOpenButton, 0},
         {Image3, "Image3", "Guardar", "document-save", QStyle::SP_DialogSaveButton, 600},
-        {Image4, "Image4", "Modo Normal", "window-new", QStyle::SP_TitleBarNormalButton, 1200},
+        {Image4, "Image4", "Modo Normal", "view-restore", QStyle::SP_FileIcon, 1200},
         {Image5, "Image5", "", "go-next", QStyle::SP_ArrowRight, 1800},
     };
     for (const Spec &spec : specs) {
