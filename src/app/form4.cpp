@@ -75,10 +75,8 @@ void Form4::abrir()
 
 void Form4::save()
 {
-    const auto failure = firstFailure(
+    reportFailure(m_services.errors,
         [this] { m_services.settings.write(noteApplication, noteSection, noteKey, Text1->toPlainText()); });
-    if (failure)
-        m_services.errors.report(*failure);
 }
 
 void Form4::sideBarMode()

@@ -292,25 +292,21 @@ void MDIForm1::connectFavourites()
 
 void MDIForm1::addCurrentAddress()
 {
-    const auto failure = firstFailure([this] {
+    reportFailure(m_services.errors, [this] {
         WriteRecentURLs(defaultBrowser()->cboAddress->currentText());
         LoadRecentURLs();
     });
-    if (failure)
-        m_services.errors.report(*failure);
 }
 
 void MDIForm1::openRecentAddress(int index)
 {
     const QString address = mnuURLHistory.at(index)->data().toString();
-    const auto failure = firstFailure([this, &address] {
+    reportFailure(m_services.errors, [this, &address] {
         frmBrowser *browser = defaultBrowser();
         browser->cboAddress->setEditText(address);
         browser->brwWebBrowser->Navigate(browser->cboAddress->currentText());
         browser->cboAddress->setFocus(Qt::OtherFocusReason);
     });
-    if (failure)
-        m_services.errors.report(*failure);
 }
 
 void MDIForm1::connectPageCommands()

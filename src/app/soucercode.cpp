@@ -139,20 +139,16 @@ void soucercode::load()
 void soucercode::saveSource()
 {
     const QString path = Text2->text();
-    const auto failure = firstFailure([&] {
+    reportFailure(m_services.errors, [&] {
         textcodec::appendTextFile(path, withCrLf(Text1->toPlainText()) + QStringLiteral("\r\n"));
         m_services.messages.show(product::title(), QStringLiteral("O código fonte foi guardado em: ") + path);
     });
-    if (failure)
-        m_services.errors.report(*failure);
 }
 
 void soucercode::openFile()
 {
     // Whether the shell found a program for the file is not looked at.
-    const auto failure = firstFailure([this] { m_services.shell.open(Text2->text()); });
-    if (failure)
-        m_services.errors.report(*failure);
+    reportFailure(m_services.errors, [this] { m_services.shell.open(Text2->text()); });
 }
 
 void soucercode::showHelpFor(QWidget *under)
@@ -181,7 +177,7 @@ void soucercode::mouseMoveEvent(QMouseEvent *event)
 
 void showPageSource(Services &services)
 {
-    const auto failure = firstFailure([&services] {
+    reportFailure(services.errors, [&services] {
         auto *browser = services.windows.get<frmBrowser>(QStringLiteral("frmBrowser"));
         if (!browser)
             throw Failure(QStringLiteral("Não há janela de navegação"));
@@ -195,6 +191,4 @@ void showPageSource(Services &services)
         viewer->setWindowTitle(QStringLiteral("Código Fonte De: ") + browser->brwWebBrowser->LocationName());
         WindowRegistry::bringToFront(viewer);
     });
-    if (failure)
-        services.errors.report(*failure);
 }

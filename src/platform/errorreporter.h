@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "failure.h"
+
 #include <QString>
 
 // Where a failed tool operation goes: one line in the error list, which is
@@ -12,3 +14,11 @@ public:
     virtual ~ErrorReporter() = default;
     virtual void report(const QString &description) = 0;
 };
+
+// Runs the body until its first failure and reports that failure's
+// description to the error list; the rest of the body does not run.
+inline void reportFailure(ErrorReporter &errors, const Step &body)
+{
+    if (const auto failure = firstFailure(body))
+        errors.report(*failure);
+}
