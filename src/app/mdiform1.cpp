@@ -3,6 +3,7 @@
 #include "mdiform1.h"
 
 #include "failure.h"
+#include "form11.h"
 #include "frmbrowser.h"
 #include "leaving.h"
 #include "product.h"
@@ -13,12 +14,14 @@
 #include "windowregistry.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -160,6 +163,7 @@ void MDIForm1::connectMenus()
     onItem("exit", [this] { leaveProgram(m_services); });
     onItem("sit", [this] { showWelcomePage(); });
     onItem("helpofombrano", [this] { openHelp(); });
+    onItem("navenine", [this] { browseInSecondaryWindow(); });
     for (const ToolWindow &tool : toolWindows) {
         const QString window = QString::fromLatin1(tool.window);
         onItem(tool.item, [this, window] { m_services.windows.show(window); });
@@ -177,6 +181,21 @@ void MDIForm1::load()
 void MDIForm1::newBrowserWindow()
 {
     m_services.windows.createInstance(QStringLiteral("frmBrowser"));
+}
+
+// Moves browsing into the secondary window on the default browser window's
+// address and hides the frame; the secondary window brings it back.
+void MDIForm1::browseInSecondaryWindow()
+{
+    auto *browser = m_services.windows.get<frmBrowser>(QStringLiteral("frmBrowser"));
+    auto *secondary = m_services.windows.get<Form11>(QStringLiteral("Form11"));
+    if (!browser || !secondary)
+        return;
+    secondary->Text1->setText(browser->cboAddress->currentText());
+    // The control refuses an empty address; the window opens all the same.
+    tryStep([secondary] { secondary->go(); });
+    m_services.windows.show(QStringLiteral("Form11"));
+    hide();
 }
 
 void MDIForm1::showWelcomePage()

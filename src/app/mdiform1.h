@@ -42,6 +42,7 @@ private:
     void onItem(const char *name, const std::function<void()> &action);
     void newBrowserWindow();
     void showWelcomePage();
+    void browseInSecondaryWindow();
     void openHelp();
 
     Services &m_services;

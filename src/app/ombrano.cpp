@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ombrano.h"
 
+#include "form11.h"
+#include "form6.h"
 #include "frmbrowser.h"
 #include "mdiform1.h"
 #include "meneu.h"
+#include "optionhomepage.h"
 #include "services.h"
 #include "windowregistry.h"
 
@@ -16,6 +19,10 @@ void defineWindows(Services &services)
     windows.define(QStringLiteral("Meneu"), Placement::Hidden, [&services] { return new Meneu(services); });
     windows.define(QStringLiteral("frmBrowser"), Placement::FrameChild,
                    [&services] { return new frmBrowser(services); });
+    windows.define(QStringLiteral("Form6"), Placement::FrameChild, [&services] { return new Form6(services); });
+    windows.define(QStringLiteral("Form11"), Placement::TopLevel, [&services] { return new Form11(services); });
+    windows.define(QStringLiteral("optionhomepage"), Placement::FrameChild,
+                   [&services] { return new optionhomepage(services); });
 }
 
 MDIForm1 *startOmbrano(Services &services)
