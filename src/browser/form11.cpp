@@ -34,17 +34,14 @@ ImageButton *toolImage(const char *name, const char *themeIcon, QStyle::Standard
 Form11::Form11(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("Form11"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    // The restored size, centred; the window opens maximised.
+    // The restored size, centred; the window opens maximised (setVisible).
     resize(twips::size(8250, 4365));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    setWindowState(Qt::WindowMaximized);
 
     brwWebBrowser = m_services.browsers.create(this);
     brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
@@ -53,7 +50,11 @@ Form11::Form11(Services &services, QWidget *parent) : QWidget(parent), m_service
 
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    // The tool bar keeps the system's window colours under the white page.
     Picture1->setAutoFillBackground(true);
+    QPalette system = Picture1->palette();
+    system.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    Picture1->setPalette(system);
     Picture1->setGeometry(twips::rect(0, 3870, 8250, 495));
     Text1 = new QLineEdit(QStringLiteral("about:Tarvesk"), Picture1);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -94,6 +95,18 @@ void Form11::connectControls()
     // of its own; this only adds an empty secondary window beside it.
     connect(brwWebBrowser, &WebBrowser::NewWindow2, this,
             [this] { m_services.windows.createInstance(QStringLiteral("Form11")); });
+}
+
+// Maximised once shown: a window holding the web engine's view loses a state
+// set before it is mapped. It keeps its maximise button, since window
+// managers refuse to maximise a window that has none.
+void Form11::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible && !m_opened) {
+        m_opened = true;
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 void Form11::go()

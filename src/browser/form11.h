@@ -37,6 +37,7 @@ public:
     WebBrowser *brwWebBrowser;
 
 protected:
+    void setVisible(bool visible) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -46,4 +47,5 @@ private:
     void showFrameIfLast();
 
     Services &m_services;
+    bool m_opened = false;
 };

@@ -35,6 +35,11 @@ optionhomepage::optionhomepage(Services &services, QWidget *parent) : QWidget(pa
     setObjectName(QStringLiteral("optionhomepage"));
     setWindowTitle(QStringLiteral("Opção de Homepage"));
     fixBorder(this, twips::size(4725, 2685));
+    // The design's places were made for an 8-point font; the texts fit them
+    // only in one of that size.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
 
     Frame1 = new QGroupBox(QStringLiteral("Definir HomePage para o Ombrano"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
