@@ -14,14 +14,14 @@
 #include "windowregistry.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>

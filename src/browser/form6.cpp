@@ -3,7 +3,7 @@
 #include "form6.h"
 
 #include "connection.h"
-#include "fixedborder.h"
+#include "designcontrols.h"
 #include "imagebutton.h"
 #include "services.h"
 #include "twips.h"

@@ -4,7 +4,7 @@
 
 #include "beat.h"
 #include "failure.h"
-#include "fixedborder.h"
+#include "designcontrols.h"
 #include "form6.h"
 #include "homepage.h"
 #include "imagebutton.h"

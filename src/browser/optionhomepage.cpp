@@ -4,7 +4,7 @@
 
 #include "errorreporter.h"
 #include "failure.h"
-#include "fixedborder.h"
+#include "designcontrols.h"
 #include "homepage.h"
 #include "services.h"
 #include "twips.h"

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// Small helpers shared by the windows of the browser subsystem.
+
 #include <QMdiSubWindow>
 #include <QPalette>
 #include <QWidget>
