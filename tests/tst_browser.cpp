@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Ombrano developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakeservices.h"
+#include "form6.h"
 #include "frmbrowser.h"
 #include "imagebutton.h"
+#include "twips.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -19,6 +23,8 @@ private slots:
         m_services = std::make_unique<TestServices>();
         m_services->windows->define("frmBrowser", WindowRegistry::Placement::TopLevel,
                                     [this] { return new frmBrowser(*m_services->services); });
+        m_services->windows->define("Form6", WindowRegistry::Placement::Hidden,
+                                    [this] { return new Form6(*m_services->services); });
     }
     void cleanup() { m_services.reset(); }
 
@@ -306,6 +312,150 @@ private slots:
         w->cboAddress->setEditText("http://los.pt/");
         w->los();
         QCOMPARE(c->navigations(), QStringList({"http://los.pt/"}));
+    }
+
+    void statusBarHasThreePanelsOverWhichTheBarSits()
+    {
+        frmBrowser *w = open();
+        QCOMPARE(w->statusPanels.size(), 3);
+        const int widths[] = {7080, 1440, 1440};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(w->statusPanels[i]->objectName(), QString("Panel%1").arg(i + 1));
+            QCOMPARE(w->statusPanels[i]->width(), twips::toPixels(widths[i]));
+            QVERIFY(w->statusPanels[i]->minimumWidth() >= twips::toPixels(1440));
+        }
+        QCOMPARE(w->ProgressBar1->parentWidget(), w->StatusBar1);
+        QCOMPARE(w->ProgressBar1->geometry(), w->statusPanels[1]->geometry());
+        QVERIFY(w->ProgressBar1->isVisibleTo(w));
+        QCOMPARE(w->StatusBar1->geometry().bottom(), w->height() - 1);
+    }
+
+    void timersRunFromCreation()
+    {
+        frmBrowser *w = open();
+        QVERIFY(w->Timer1->isActive());
+        QCOMPARE(w->Timer1->interval(), 60);
+        QVERIFY(w->Timprogbar->isActive());
+        QCOMPARE(w->Timprogbar->interval(), 1000);
+        QCOMPARE(w->timTimer->interval(), 5);
+    }
+
+    void statusTextGoesToTheFirstPanel()
+    {
+        frmBrowser *w = open();
+        emit control(w)->StatusTextChange("A abrir http://a.pt/...");
+        QCOMPARE(w->statusPanels[0]->text(), QString("A abrir http://a.pt/..."));
+        emit control(w)->StatusTextChange(QString());
+        QCOMPARE(w->statusPanels[0]->text(), QString());
+    }
+
+    void barFallsBackToZeroEachSecondAndRisesAgain()
+    {
+        frmBrowser *w = open();
+        FakeWebBrowser *c = control(w);
+        emit c->ProgressChange(40, 100);
+        QCOMPARE(w->ProgressBar1->value(), 40);
+        fireTimer(w->Timprogbar);
+        QCOMPARE(w->ProgressBar1->value(), 0);
+        QCOMPARE(w->ProgressBar1->geometry(), w->statusPanels[1]->geometry());
+        emit c->ProgressChange(70, 100);
+        QCOMPARE(w->ProgressBar1->value(), 70);
+        // Refused values leave the bar at what it last took, 0 after a tick.
+        fireTimer(w->Timprogbar);
+        emit c->ProgressChange(-1, 100);
+        QCOMPARE(w->ProgressBar1->value(), 0);
+        QCOMPARE(w->txtval->text(), QString("-1"));
+        QCOMPARE(w->txtmax->text(), QString("100"));
+    }
+
+    void thirdPanelFollowsTheConnectionFromTheNextTick()
+    {
+        frmBrowser *w = open();
+        FakeConnection &connection = m_services->connection;
+        connection.queued = {{true, false, true}};
+        fireTimer(w->Timer1);
+        QCOMPARE(w->statusPanels[2]->text(), QString("Conectado"));
+        connection.queued = {{}};
+        fireTimer(w->Timer1);
+        QCOMPARE(w->statusPanels[2]->text(), QString("Não há conecção!"));
+        connection.queued = {{true, true, false}};
+        fireTimer(w->Timer1);
+        QCOMPARE(w->statusPanels[2]->text(), QString("Conectado"));
+        // The check window stays hidden however often it is asked.
+        QVERIFY(!m_services->windows->find("Form6")->isVisible());
+    }
+
+    void pollWithoutTheCheckWindowLeavesThePanel()
+    {
+        TestServices alone;
+        alone.windows->define("frmBrowser", WindowRegistry::Placement::TopLevel,
+                              [&alone] { return new frmBrowser(*alone.services); });
+        auto *w = alone.windows->get<frmBrowser>("frmBrowser");
+        fireTimer(w->Timer1);
+        QCOMPARE(w->statusPanels[2]->text(), QString());
+    }
+
+    void everyWindowsTimersRideOneBeat()
+    {
+        QList<frmBrowser *> windows{open()};
+        for (int i = 0; i < 9; ++i)
+            windows << qobject_cast<frmBrowser *>(m_services->windows->createInstance("frmBrowser"));
+        for (frmBrowser *w : windows) {
+            control(w)->finishLoading("http://a.pt/", "A");
+            fireTimer(w->timTimer);
+            emit control(w)->ProgressChange(100, 100);
+        }
+        // Idle, no window keeps a system timer of its own running.
+        for (frmBrowser *w : windows) {
+            for (const QTimer *timer : w->findChildren<QTimer *>())
+                QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+        }
+        QVERIFY(m_services->beat.timer()->isActive());
+
+        // One beat 60 ms on polls the connection for every window.
+        m_services->connection.queued = {{}};
+        m_services->clock.time = m_services->clock.time.addMSecs(60);
+        fireTimer(m_services->beat.timer());
+        for (frmBrowser *w : windows) {
+            QCOMPARE(w->statusPanels[2]->text(), QString("Não há conecção!"));
+            QCOMPARE(w->ProgressBar1->value(), 100);
+        }
+        // The beat nearest to a second on puts every bar back.
+        for (int beat = 0; beat < 16; ++beat) {
+            m_services->clock.time = m_services->clock.time.addMSecs(60);
+            fireTimer(m_services->beat.timer());
+        }
+        for (frmBrowser *w : windows)
+            QCOMPARE(w->ProgressBar1->value(), 0);
+    }
+
+    void layoutFitsTheWindowAndSkipsRefusedSizes_data()
+    {
+        QTest::addColumn<QSize>("size");  // pixels
+        QTest::addColumn<int>("boxWidth");
+        QTest::addColumn<int>("pageHeight");
+        QTest::newRow("roomy") << QSize(800, 600) << 800 - 4 << 600 - 100;
+        // Too low for the page: its height keeps the last, the widths apply.
+        QTest::newRow("too low") << QSize(500, 90) << 500 - 4 << 600 - 100;
+        // Too narrow for the widths: only the height applies.
+        QTest::newRow("too narrow") << QSize(3, 400) << 800 - 4 << 400 - 100;
+    }
+    void layoutFitsTheWindowAndSkipsRefusedSizes()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, boxWidth);
+        QFETCH(int, pageHeight);
+        frmBrowser *w = open();
+        w->resize(800, 600);
+        w->resize(size);
+        QCOMPARE(w->cboAddress->width(), boxWidth);
+        QCOMPARE(w->brwWebBrowser->width(), boxWidth);
+        QCOMPARE(w->brwWebBrowser->height(), pageHeight);
+        QCOMPARE(w->brwWebBrowser->pos(), twips::rect(0, 1200, 1, 1).topLeft());
+        // Restored, everything fits again.
+        w->resize(700, 500);
+        QCOMPARE(w->cboAddress->width(), 700 - 4);
+        QCOMPARE(w->brwWebBrowser->size(), QSize(700 - 4, 500 - 100));
     }
 
 private:

@@ -255,7 +255,7 @@ private slots:
         SqliteSettingsStore broken(blocker.fileName() + "/settings.sqlite");
         TestServices &t = *m_services;
         Services services{broken,  t.messages, t.shell, t.dialogs, *t.browsers, t.openBrowsers,
-                          t.program, *t.windows, t.errors, t.clock, t.connection, t.programFolder()};
+                          t.program, *t.windows, t.errors, t.clock, t.connection, t.beat, t.programFolder()};
         m_frame = startOmbrano(services);
         add("http://127.0.0.1/a");
         QCOMPARE(m_services->errors.lines.size(), 1);

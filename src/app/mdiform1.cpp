@@ -4,6 +4,7 @@
 
 #include "errorreporter.h"
 #include "failure.h"
+#include "form11.h"
 #include "frmbrowser.h"
 #include "leaving.h"
 #include "notessidebar.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -209,6 +211,7 @@ void MDIForm1::connectMenus()
     onItem("helpofombrano", [this] { openHelp(); });
     onItem("source", [this] { showPageSource(m_services); });
     onItem("seenotes", [this] { Picture2->setVisible(Picture2->isHidden()); });
+    onItem("navenine", [this] { browseInSecondaryWindow(); });
     for (const ToolWindow &tool : toolWindows) {
         const QString window = QString::fromLatin1(tool.window);
         onItem(tool.item, [this, window] { m_services.windows.show(window); });
@@ -229,6 +232,21 @@ void MDIForm1::load()
 void MDIForm1::newBrowserWindow()
 {
     m_services.windows.createInstance(QStringLiteral("frmBrowser"));
+}
+
+// Moves browsing into the secondary window on the default browser window's
+// address and hides the frame; the secondary window brings it back.
+void MDIForm1::browseInSecondaryWindow()
+{
+    auto *browser = m_services.windows.get<frmBrowser>(QStringLiteral("frmBrowser"));
+    auto *secondary = m_services.windows.get<Form11>(QStringLiteral("Form11"));
+    if (!browser || !secondary)
+        return;
+    secondary->Text1->setText(browser->cboAddress->currentText());
+    // The control refuses an empty address; the window opens all the same.
+    tryStep([secondary] { secondary->go(); });
+    m_services.windows.show(QStringLiteral("Form11"));
+    hide();
 }
 
 void MDIForm1::showWelcomePage()

@@ -56,6 +56,7 @@ private:
     void onItem(const char *name, const std::function<void()> &action);
     void newBrowserWindow();
     void showWelcomePage();
+    void browseInSecondaryWindow();
     void openHelp();
     frmBrowser *defaultBrowser();
     void connectFavourites();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "meneu.h"
 
+#include "homepage.h"
 #include "leaving.h"
 #include "services.h"
 #include "twips.h"
@@ -44,4 +45,6 @@ Meneu::Meneu(Services &services, QWidget *parent) : QWidget(parent)
             [&windows] { windows.createInstance(QStringLiteral("frmBrowser")); });
     connect(about, &QAction::triggered, this, [&windows] { windows.show(QStringLiteral("Form1")); });
     connect(exit, &QAction::triggered, this, [&services] { leaveProgram(services); });
+    connect(iehome, &QAction::triggered, this, [&services] { homepage::openControlsHome(services); });
+    connect(ombranohomepage, &QAction::triggered, this, [&services] { homepage::openStoredHome(services); });
 }

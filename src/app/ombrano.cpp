@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ombrano.h"
 
-#include "form5.h"
 #include "diaehora.h"
 #include "form1.h"
+#include "form11.h"
 #include "form4.h"
+#include "form5.h"
+#include "form6.h"
 #include "frmbrowser.h"
 #include "mdiform1.h"
 #include "meneu.h"
-#include "soucercode.h"
+#include "optionhomepage.h"
 #include "services.h"
+#include "soucercode.h"
 #include "windowregistry.h"
 
 void defineWindows(Services &services)
@@ -28,6 +31,10 @@ void defineWindows(Services &services)
     windows.define(QStringLiteral("Form1"), Placement::TopLevel, [&services] { return new Form1(services); });
     windows.define(QStringLiteral("diaehora"), Placement::FrameChild,
                    [&services] { return new diaehora(services); });
+    windows.define(QStringLiteral("Form6"), Placement::FrameChild, [&services] { return new Form6(services); });
+    windows.define(QStringLiteral("Form11"), Placement::TopLevel, [&services] { return new Form11(services); });
+    windows.define(QStringLiteral("optionhomepage"), Placement::FrameChild,
+                   [&services] { return new optionhomepage(services); });
 }
 
 MDIForm1 *startOmbrano(Services &services)

@@ -22,7 +22,7 @@ ProgramServices::ProgramServices(const Places &places)
 {
     m_services = std::make_unique<Services>(Services{m_settings, m_messages, m_shell, m_dialogs, *m_browsers,
                                                      m_openBrowsers, m_program, *m_windows, *m_errors, m_clock,
-                                                     m_connection, places.programFolder});
+                                                     m_connection, m_beat, places.programFolder});
 }
 
 ProgramServices::~ProgramServices()

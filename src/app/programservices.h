@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "beat.h"
 #include "clock.h"
 #include "filedialogs.h"
 #include "messagebox.h"
@@ -42,6 +43,7 @@ private:
     QtProgram m_program;
     SystemClock m_clock;
     NetworkConnection m_connection;
+    Beat m_beat;
     std::unique_ptr<QtWebBrowserFactory> m_browsers;
     std::unique_ptr<WindowRegistry> m_windows;
     std::unique_ptr<ErrorListReporter> m_errors;

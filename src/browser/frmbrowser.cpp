@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmbrowser.h"
 
+#include "beat.h"
 #include "failure.h"
+#include "designcontrols.h"
+#include "form6.h"
+#include "homepage.h"
 #include "imagebutton.h"
 #include "product.h"
 #include "program.h"
 #include "services.h"
-#include "settingsstore.h"
 #include "twips.h"
 #include "webbrowser.h"
 #include "windowregistry.h"
@@ -26,10 +29,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString homeApplication = QStringLiteral("Zevadori Reduzud");
-const QString homeSection = QStringLiteral("HomePage0");
-const QString homeKey = QStringLiteral("Home Page");
 
 template<class T> T *named(T *widget, const char *name)
 {
@@ -79,14 +78,15 @@ frmBrowser::frmBrowser(Services &services, QWidget *parent) : QWidget(parent), m
     createImages();
     connectImages();
     connectBrowser();
+    Timprogbar->start();
+    Timer1->start();
 }
 
 frmBrowser::~frmBrowser() = default;
 
 void frmBrowser::createControls()
 {
-    Timprogbar = named(new QTimer(this), "Timprogbar");
-    Timprogbar->setInterval(1000);
+    Timprogbar = named(new BeatTimer(m_services.beat, 1000, this), "Timprogbar");
     txtval = named(new QLineEdit(this), "txtval");
     txtval->setGeometry(twips::rect(120, 1320, 150, 285));
     txtval->setFrame(false);
@@ -104,17 +104,18 @@ void frmBrowser::createControls()
     tahoma.setPointSizeF(8.25);
     Txtgoogle->setFont(tahoma);
     Txtgoogle->installEventFilter(this);
-    Timer1 = named(new QTimer(this), "Timer1");
-    Timer1->setInterval(60);
+    Timer1 = named(new BeatTimer(m_services.beat, 60, this), "Timer1");
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(twips::rect(0, 4875, 10020, 255));
+    // The panels keep their widths, none narrower than 1440 twips; a window
+    // too narrow for all three cuts off the last ones at its edge.
     for (const int width : {7080, 1440, 1440}) {
         auto *panel = new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("Panel%1").arg(statusPanels.size() + 1));
-        panel->setMinimumWidth(twips::toPixels(1440));
-        panel->setFixedWidth(twips::toPixels(width));
+        panel->setFixedWidth(twips::toPixels(qMax(width, 1440)));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar1->addWidget(panel);
         statusPanels.append(panel);
     }
@@ -223,10 +224,11 @@ void frmBrowser::connectBrowser()
                     onNavigateError();
             });
     connect(brwWebBrowser, &WebBrowser::NewWindow2, this, [this](QObject **window) { onNewWindow(window); });
-    connect(brwWebBrowser, &WebBrowser::StatusTextChange, this,
-            [this](const QString &text) { statusPanels[0]->setText(text); });
+    connect(brwWebBrowser, &WebBrowser::StatusTextChange, this, &frmBrowser::onStatusText);
     connect(brwWebBrowser, &WebBrowser::ProgressChange, this, &frmBrowser::onProgressChange);
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::onLoadingCaption);
+    connect(Timer1, &BeatTimer::timeout, this, &frmBrowser::onConnectionPoll);
+    connect(Timprogbar, &BeatTimer::timeout, this, [this] { tryStep([this] { placeProgressBar(); }); });
 }
 
 void frmBrowser::load()
@@ -256,7 +258,7 @@ void frmBrowser::maximiseIfFirst()
 void frmBrowser::loadStartPage()
 {
     const auto failure = firstFailure([this] {
-        const QString home = m_services.settings.read(homeApplication, homeSection, homeKey);
+        const QString home = homepage::stored(m_services.settings);
         cboAddress->setEditText(home);
         cboAddress->addItem(home);
         timTimer->start();
@@ -362,10 +364,33 @@ void frmBrowser::onLoadingCaption()
     });
 }
 
+void frmBrowser::onStatusText(const QString &text)
+{
+    setTextIfChanged(statusPanels.at(0), text);
+}
+
+void frmBrowser::onConnectionPoll()
+{
+    Form6 *check = nullptr;
+    resumeNext({
+        [&] {
+            check = m_services.windows.get<Form6>(QStringLiteral("Form6"));
+            if (!check)
+                throw Failure(QStringLiteral("Form6 não existe"));
+            check->go();
+        },
+        [&] {
+            if (!check)
+                throw Failure(QStringLiteral("Form6 não existe"));
+            setTextIfChanged(statusPanels.at(2), check->Text3->text());
+        },
+    });
+}
+
 void frmBrowser::onProgressChange(int progress, int maximum)
 {
-    txtmax->setText(QString::number(maximum));
-    txtval->setText(QString::number(progress));
+    setTextIfChanged(txtmax, QString::number(maximum));
+    setTextIfChanged(txtval, QString::number(progress));
     // The bar refuses a maximum of 0 and values outside its range and then
     // keeps its previous setting.
     const float newMaximum = txtmax->text().toFloat();
@@ -376,15 +401,27 @@ void frmBrowser::onProgressChange(int progress, int maximum)
         ProgressBar1->setValue(int(value));
 }
 
+// The second panel's rectangle, through twips as the design places it; the
+// bar is only moved, raised or shown when it is not already where it belongs,
+// since every window does this once a second.
 void frmBrowser::placeProgressBar()
 {
-    QLabel *panel = statusPanels.at(1);
     if (StatusBar1->layout())
         StatusBar1->layout()->activate();
-    ProgressBar1->setParent(StatusBar1);
-    ProgressBar1->setGeometry(panel->geometry());
-    ProgressBar1->show();
-    ProgressBar1->raise();
+    const QRect part = statusPanels.at(1)->geometry();
+    const int top = twips::fromPixels(part.top());
+    const int left = twips::fromPixels(part.left());
+    const int height = twips::fromPixels(part.top() + part.height()) - top;
+    const int width = twips::fromPixels(part.left() + part.width()) - left;
+    if (ProgressBar1->parentWidget() != StatusBar1) {
+        ProgressBar1->setParent(StatusBar1);
+        ProgressBar1->raise();
+    }
+    const QRect place = twips::rect(left, top, width, height);
+    if (ProgressBar1->geometry() != place)
+        ProgressBar1->setGeometry(place);
+    if (ProgressBar1->isHidden())
+        ProgressBar1->show();
     ProgressBar1->setValue(0);
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class BeatTimer;
 class ImageButton;
 class QComboBox;
 class QLabel;
@@ -39,12 +40,13 @@ public:
     // The quick-search address for a text, the text appended as typed.
     static QString quickSearchAddress(const QString &text);
 
-    QTimer *Timprogbar;
+    // Timer1 and Timprogbar ride the program's beat, shared by every window.
+    BeatTimer *Timprogbar;
     QLineEdit *txtval;
     QLineEdit *txtmax;
     QProgressBar *ProgressBar1;
     QLineEdit *Txtgoogle;
-    QTimer *Timer1;
+    BeatTimer *Timer1;
     QStatusBar *StatusBar1;
     QComboBox *cboAddress;
     WebBrowser *brwWebBrowser;
@@ -82,6 +84,8 @@ private:
     void onNavigateError();
     void onNewWindow(QObject **window);
     void onLoadingCaption();
+    void onConnectionPoll();
+    void onStatusText(const QString &text);
     void onProgressChange(int progress, int maximum);
     bool isErrorPage(const QString &address) const;
     void navigateCommand(void (WebBrowser::*command)());

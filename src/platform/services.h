@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Beat;
 class Clock;
 class Connection;
 class ErrorReporter;
@@ -30,6 +31,8 @@ struct Services {
     ErrorReporter &errors;
     Clock &clock;
     Connection &connection;
+    // The one timer that windows' periodic timers ride on.
+    Beat &beat;
     // The folder of the program; SysFiles lies in it.
     QString programFolder;
 

@@ -32,7 +32,8 @@ void TestServices::reopenSettings()
 {
     settings = std::make_unique<SqliteSettingsStore>(settingsPath());
     services = std::make_unique<Services>(Services{*settings, messages, shell, dialogs, *browsers, openBrowsers,
-                                                   program, *windows, errors, clock, connection, programFolder()});
+                                                   program, *windows, errors, clock, connection, beat,
+                                                   programFolder()});
 }
 
 void fireTimer(QTimer *timer)
@@ -40,4 +41,10 @@ void fireTimer(QTimer *timer)
     Q_ASSERT(timer->isActive());
     QTimerEvent tick(timer->timerId());
     QCoreApplication::sendEvent(timer, &tick);
+}
+
+void fireTimer(BeatTimer *timer)
+{
+    Q_ASSERT(timer->isActive());
+    emit timer->timeout();
 }

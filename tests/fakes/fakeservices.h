@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "beat.h"
 #include "clock.h"
 #include "connection.h"
 #include "errorreporter.h"
@@ -125,6 +126,9 @@ public:
     FakeErrorReporter errors;
     FakeClock clock;
     FakeConnection connection;
+    // Rides on the fake clock: a beat fires only the timers whose time the
+    // test has let pass.
+    Beat beat{[this] { return clock.time.toMSecsSinceEpoch(); }};
     std::unique_ptr<WindowRegistry> windows;
     std::unique_ptr<Services> services;
 
@@ -134,3 +138,4 @@ public:
 
 // Runs one tick of an active timer now, as if its interval had passed.
 void fireTimer(QTimer *timer);
+void fireTimer(BeatTimer *timer);
