@@ -21,17 +21,6 @@ const QString noteApplication = QStringLiteral("Zevadori Reduzud");
 const QString noteSection = QStringLiteral("Notas");
 const QString noteKey = QStringLiteral("Nota");
 
-QPushButton *whiteButton(const QString &caption, const char *name, const QRect &place, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    QPalette white = button->palette();
-    white.setColor(QPalette::Button, Qt::white);
-    button->setPalette(white);
-    return button;
-}
-
 } // namespace
 
 Form4::Form4(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
@@ -42,10 +31,10 @@ Form4::Form4(Services &services, QWidget *parent) : QWidget(parent), m_services(
     resize(twips::size(5865, 5280));
     toolwindow::fixedSingleBorder(this, true);
 
-    Command4 = whiteButton(QStringLiteral("Modo SideBar"), "Command4", twips::rect(3000, 4800, 1335, 375), this);
-    Command3 = whiteButton(QStringLiteral("Fechar"), "Command3", twips::rect(4440, 4800, 1335, 375), this);
-    Command2 = whiteButton(QStringLiteral("Carregar Notas"), "Command2", twips::rect(1560, 4800, 1335, 375), this);
-    Command1 = whiteButton(QStringLiteral("Guardar Notas"), "Command1", twips::rect(120, 4800, 1335, 375), this);
+    Command4 = toolwindow::whiteButton(QStringLiteral("Modo SideBar"), "Command4", twips::rect(3000, 4800, 1335, 375), this);
+    Command3 = toolwindow::whiteButton(QStringLiteral("Fechar"), "Command3", twips::rect(4440, 4800, 1335, 375), this);
+    Command2 = toolwindow::whiteButton(QStringLiteral("Carregar Notas"), "Command2", twips::rect(1560, 4800, 1335, 375), this);
+    Command1 = toolwindow::whiteButton(QStringLiteral("Guardar Notas"), "Command1", twips::rect(120, 4800, 1335, 375), this);
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(0, 0, 5895, 4695));

@@ -3,6 +3,7 @@
 #include "form5.h"
 
 #include "imagebutton.h"
+#include "toolwindow.h"
 #include "twips.h"
 
 #include <QIcon>
@@ -15,10 +16,7 @@ Form5::Form5(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Diagnóstico de Erros"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    toolwindow::whiteBackground(this);
     setFixedSize(twips::size(5175, 1665));
 
     List1 = new QListWidget(this);

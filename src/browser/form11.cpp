@@ -6,6 +6,7 @@
 #include "frmbrowser.h"
 #include "imagebutton.h"
 #include "services.h"
+#include "toolwindow.h"
 #include "twips.h"
 #include "webbrowser.h"
 #include "windowregistry.h"
@@ -34,10 +35,7 @@ ImageButton *toolImage(const char *name, const char *themeIcon, QStyle::Standard
 Form11::Form11(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("Form11"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    toolwindow::whiteBackground(this);
     // The restored size, centred; the window opens maximised (setVisible).
     resize(twips::size(8250, 4365));
     if (const QScreen *screen = QGuiApplication::primaryScreen())

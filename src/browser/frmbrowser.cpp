@@ -11,6 +11,7 @@
 #include "product.h"
 #include "program.h"
 #include "services.h"
+#include "toolwindow.h"
 #include "twips.h"
 #include "webbrowser.h"
 #include "windowregistry.h"
@@ -69,10 +70,7 @@ frmBrowser::frmBrowser(Services &services, QWidget *parent) : QWidget(parent), m
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(QStringLiteral("Ombrano Explorer"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    toolwindow::whiteBackground(this);
     resize(twips::size(10020, 5130));
     createControls();
     createImages();

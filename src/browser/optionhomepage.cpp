@@ -7,6 +7,7 @@
 #include "designcontrols.h"
 #include "homepage.h"
 #include "services.h"
+#include "toolwindow.h"
 #include "twips.h"
 #include "windowregistry.h"
 
@@ -14,21 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QPushButton *whiteButton(const QString &caption, const char *name, QRect place, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(place);
-    QPalette white = button->palette();
-    white.setColor(QPalette::Button, Qt::white);
-    button->setPalette(white);
-    return button;
-}
-
-} // namespace
 
 optionhomepage::optionhomepage(Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
@@ -44,11 +30,11 @@ optionhomepage::optionhomepage(Services &services, QWidget *parent) : QWidget(pa
     Frame1 = new QGroupBox(QStringLiteral("Definir HomePage para o Ombrano"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twips::rect(120, 0, 4455, 2535));
-    Command4 = whiteButton(QStringLiteral("Aplicar"), "Command4", twips::rect(960, 2040, 1095, 375), Frame1);
-    Command3 = whiteButton(QStringLiteral("Cancelar"), "Command3", twips::rect(2520, 2040, 1095, 375), Frame1);
-    Command2 = whiteButton(QStringLiteral("Definido na caixa de texto"), "Command2",
+    Command4 = toolwindow::whiteButton(QStringLiteral("Aplicar"), "Command4", twips::rect(960, 2040, 1095, 375), Frame1);
+    Command3 = toolwindow::whiteButton(QStringLiteral("Cancelar"), "Command3", twips::rect(2520, 2040, 1095, 375), Frame1);
+    Command2 = toolwindow::whiteButton(QStringLiteral("Definido na caixa de texto"), "Command2",
                            twips::rect(1800, 1440, 2535, 375), Frame1);
-    Command1 = whiteButton(QStringLiteral("Página em branco"), "Command1", twips::rect(120, 1440, 1575, 375), Frame1);
+    Command1 = toolwindow::whiteButton(QStringLiteral("Página em branco"), "Command1", twips::rect(120, 1440, 1575, 375), Frame1);
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(120, 1080, 4215, 285));
