@@ -38,26 +38,12 @@ NotesSideBar::NotesSideBar(Services &services, QWidget *parent) : QDockWidget(pa
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    struct Spec {
-        ImageButton *&image;
-        const char *name;
-        const char *toolTip;
-        const char *themeIcon;
-        QStyle::StandardPixmap fallback;
-        int left;
-    };
-    const Spec specs[] = {
-        {Image2, "Image2", "Carregar Notas", "document-open", QStyle::SP_DialogOpenButton, 0},
-        {Image3, "Image3", "Guardar", "document-save", QStyle::SP_DialogSaveButton, 600},
-        {Image4, "Image4", "Modo Normal", "view-restore", QStyle::SP_FileIcon, 1200},
-        {Image5, "Image5", "", "go-next", QStyle::SP_ArrowRight, 1800},
-    };
-    for (const Spec &spec : specs) {
-        spec.image = new ImageButton(QString::fromUtf8(spec.toolTip), QString::fromLatin1(spec.themeIcon),
-                                     spec.fallback, box);
-        spec.image->setObjectName(QString::fromLatin1(spec.name));
-        spec.image->setGeometry(twips::rect(spec.left, 6840, 495, 495));
-    }
+    createImageButtons(box, {
+        {Image2, "Image2", "Carregar Notas", "document-open", QStyle::SP_DialogOpenButton, twips::rect(0, 6840, 495, 495)},
+        {Image3, "Image3", "Guardar", "document-save", QStyle::SP_DialogSaveButton, twips::rect(600, 6840, 495, 495)},
+        {Image4, "Image4", "Modo Normal", "view-restore", QStyle::SP_FileIcon, twips::rect(1200, 6840, 495, 495)},
+        {Image5, "Image5", "", "go-next", QStyle::SP_ArrowRight, twips::rect(1800, 6840, 495, 495)},
+    });
 
     connect(Image2, &ImageButton::clicked, this, &NotesSideBar::loadNote);
     connect(Image3, &ImageButton::clicked, this, &NotesSideBar::storeNote);

@@ -155,15 +155,7 @@ void frmBrowser::createControls()
 
 void frmBrowser::createImages()
 {
-    struct Spec {
-        ImageButton *&image;
-        const char *name;
-        const char *toolTip;
-        const char *themeIcon;
-        QStyle::StandardPixmap fallback;
-        QRect place;
-    };
-    const Spec specs[] = {
+    createImageButtons(this, {
         {Image10, "Image10", "Fechar Tudo!", "application-exit", QStyle::SP_DialogCloseButton,
          twips::rect(6600, 120, 480, 480)},
         {Image9, "Image9", "Bloquear Pop-Ups", "security-high", QStyle::SP_MessageBoxWarning,
@@ -177,13 +169,7 @@ void frmBrowser::createImages()
         {Image3, "Image3", "Refrescar", "view-refresh", QStyle::SP_BrowserReload, twips::rect(2280, 120, 480, 480)},
         {Image2, "Image2", "Seguinte", "go-next", QStyle::SP_ArrowForward, twips::rect(840, 120, 495, 495)},
         {Image1, "Image1", "Anterior", "go-previous", QStyle::SP_ArrowBack, twips::rect(120, 120, 480, 480)},
-    };
-    for (const Spec &spec : specs) {
-        spec.image = new ImageButton(QString::fromUtf8(spec.toolTip), QString::fromLatin1(spec.themeIcon),
-                                     spec.fallback, this);
-        spec.image->setObjectName(QString::fromLatin1(spec.name));
-        spec.image->setGeometry(spec.place);
-    }
+    });
 }
 
 void frmBrowser::navigateCommand(void (WebBrowser::*command)())

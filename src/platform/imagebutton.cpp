@@ -29,3 +29,13 @@ void ImageButton::resizeEvent(QResizeEvent *event)
     setPixmap(m_icon.pixmap(side, side));
     QLabel::resizeEvent(event);
 }
+
+void createImageButtons(QWidget *parent, std::initializer_list<ImageButtonDesign> designs)
+{
+    for (const ImageButtonDesign &design : designs) {
+        design.image = new ImageButton(QString::fromUtf8(design.toolTip), QString::fromLatin1(design.themeIcon),
+                                       design.fallback, parent);
+        design.image->setObjectName(QString::fromLatin1(design.name));
+        design.image->setGeometry(design.place);
+    }
+}

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QLabel>
+#include <QRect>
 #include <QStyle>
+
+#include <initializer_list>
 
 // A picture that acts as a button: a tool tip, a pointing hand over it and a
 // click signal. The picture comes from the desktop's icon theme, with one of
@@ -25,3 +28,17 @@ protected:
 private:
     QIcon m_icon;
 };
+
+// One image button as a window's design gives it: the member that keeps it,
+// its name, tool tip, picture and place.
+struct ImageButtonDesign {
+    ImageButton *&image;
+    const char *name;
+    const char *toolTip;
+    const char *themeIcon;
+    QStyle::StandardPixmap fallback;
+    QRect place;
+};
+
+// Makes every designed image button on the parent, in the order given.
+void createImageButtons(QWidget *parent, std::initializer_list<ImageButtonDesign> designs);
