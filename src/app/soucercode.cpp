@@ -16,6 +16,7 @@
 #include "webbrowser.h"
 #include "windowregistry.h"
 
+#include <QPointer>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -183,7 +184,12 @@ void showPageSource(Services &services)
             throw Failure(QStringLiteral("Não há janela de navegação"));
         // The page is read before the viewer is made, so that a page without
         // a document leaves no hidden viewer behind.
+        // Reading waits for the page, and a window closed meanwhile is gone
+        // when the answer comes.
+        const QPointer<frmBrowser> guard(browser);
         const QString markup = browser->brwWebBrowser->Document().documentElementInnerHtml();
+        if (!guard)
+            throw Failure(QStringLiteral("A janela de navegação foi fechada"));
         auto *viewer = services.windows.get<soucercode>(QStringLiteral("soucercode"));
         if (!viewer)
             throw Failure(QStringLiteral("Não foi possível abrir o código fonte"));
