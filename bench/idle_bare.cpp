@@ -4,6 +4,8 @@
 // page, with a fresh profile; prints "ready" once every one has loaded it,
 // idles for the given seconds and leaves.
 // Usage: bench_idle_bare VIEWS PAGE SECONDS
+#include "qtwebbrowser.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,16 +15,11 @@
 
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 int main(int argc, char **argv)
 {
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (geteuid() == 0 && !flags.contains("--no-sandbox"))
-        flags += " --no-sandbox";
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && !flags.contains("--disable-gpu"))
-        flags += " --disable-gpu";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    // The same engine flags as the program, so that both run alike.
+    prepareWebEngineEnvironment();
     QApplication app(argc, argv);
     if (argc < 4) {
         std::fprintf(stderr, "usage: %s VIEWS PAGE SECONDS\n", argv[0]);

@@ -2,22 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a bare web view that loads the same welcome page, with a
 // fresh profile, and leaves when it has loaded.
+#include "qtwebbrowser.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-#include <unistd.h>
 
 int main(int argc, char **argv)
 {
-    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (geteuid() == 0 && !flags.contains("--no-sandbox"))
-        flags += " --no-sandbox";
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && !flags.contains("--disable-gpu"))
-        flags += " --disable-gpu";
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    // The same engine flags as the program, so that both run alike.
+    prepareWebEngineEnvironment();
     QApplication app(argc, argv);
     QTemporaryDir scratch;
     QWebEngineProfile profile(QStringLiteral("bare"));
